@@ -1,0 +1,9 @@
+#pragma once
+
+// The three shape families of hollow section the calculator offers.
+enum class SectionFamily
+{
+    Square,
+    Rectangular,
+    Round
+};

@@ -1,0 +1,26 @@
+#include "Startup.h"
+
+#include "TForm1.h"
+#include "forms/Application.h"
+
+#include <QIcon>
+
+void startUp(forms::Application &application)
+{
+    QIcon programIcon;
+    for (const int pixels : {32, 48, 64, 96, 128})
+        programIcon.addFile(QStringLiteral(":/icon/icon-%1.png").arg(pixels));
+    QApplication::setWindowIcon(programIcon);
+
+    application.createForm(Form1);
+    // The portfolio window TForm3 is created here, hidden, once it exists:
+    //     application.createForm(Form3);
+
+    Form1->show();
+}
+
+void shutDown(forms::Application &application)
+{
+    // The portfolio window (created last) goes first, then the calculator window.
+    application.destroyForms();
+}

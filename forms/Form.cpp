@@ -1,0 +1,140 @@
+#include "forms/Form.h"
+
+#include "forms/Application.h"
+#include "forms/Bevel.h"
+#include "forms/Fonts.h"
+#include "forms/Label.h"
+#include "forms/PictureBox.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+
+namespace forms {
+
+namespace {
+
+constexpr Qt::WindowFlags closeBoxOnly = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+} // namespace
+
+Form::Form(QWidget *parent) : QWidget(parent, Qt::Window | closeBoxOnly)
+{
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+}
+
+Form::~Form() = default;
+
+void Form::setBorderStyle(BorderStyle style)
+{
+    m_borderStyle = style;
+    if (style == BorderStyle::Dialog) {
+        setWindowFlags(Qt::Dialog | closeBoxOnly);
+        setFixedSize(size());
+    } else {
+        setWindowFlags(Qt::Window | closeBoxOnly);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+int Form::fontPixelSize() const
+{
+    return font().pixelSize();
+}
+
+void Form::setFontPixelSize(int pixels)
+{
+    forms::setFontPixelSize(*this, pixels);
+}
+
+bool Form::isDrawnControl(const QWidget *control)
+{
+    return qobject_cast<const PictureBox *>(control) != nullptr ||
+           qobject_cast<const Label *>(control) != nullptr ||
+           qobject_cast<const Bevel *>(control) != nullptr;
+}
+
+QList<QWidget *> Form::drawingList() const
+{
+    QList<QWidget *> list;
+    for (QObject *child : children()) {
+        if (child->isWidgetType() && isDrawnControl(static_cast<QWidget *>(child)))
+            list.append(static_cast<QWidget *>(child));
+    }
+    return list;
+}
+
+void Form::bringToFront(QWidget *control)
+{
+    Q_ASSERT(control != nullptr && control->parentWidget() == this && isDrawnControl(control));
+    const QList<QWidget *> list = drawingList();
+    if (!list.isEmpty() && list.last() == control)
+        return;
+    // QWidget::raise moves the widget to the end of its parent's children, the stacking order.
+    control->raise();
+    raiseInputControls();
+}
+
+void Form::raiseInputControls()
+{
+    const QObjectList inCreationOrder = children(); // raise() reorders children()
+    for (QObject *child : inCreationOrder) {
+        if (!child->isWidgetType())
+            continue;
+        auto *widget = static_cast<QWidget *>(child);
+        if (!widget->isWindow() && !isDrawnControl(widget))
+            widget->raise();
+    }
+}
+
+void Form::showModal()
+{
+    const QPointer<QWidget> previouslyActive = QApplication::activeWindow();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    activateWindow();
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+    if (m_wasActiveWhenHidden && previouslyActive && previouslyActive->isVisible())
+        previouslyActive->activateWindow();
+}
+
+bool Form::event(QEvent *event)
+{
+    // Before the first showing: a drawn control created after an input control must still lie
+    // beneath it.
+    if (event->type() == QEvent::Polish)
+        raiseInputControls();
+    return QWidget::event(event);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    const Application *application = Application::instance();
+    if (event->isAccepted() && application != nullptr && application->mainForm() == this)
+        QCoreApplication::quit();
+}
+
+void Form::setVisible(bool visible)
+{
+    if (!visible && isVisible())
+        m_wasActiveWhenHidden = isActiveWindow(); // before hiding deactivates it
+    QWidget::setVisible(visible);
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (m_modalLoop != nullptr)
+        m_modalLoop->exit();
+}
+
+} // namespace forms

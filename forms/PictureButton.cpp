@@ -1,0 +1,130 @@
+#include "forms/PictureButton.h"
+
+#include "forms/Fonts.h"
+#include "forms/Pictures.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace forms {
+
+PictureButton::PictureButton(QWidget *parent) : QPushButton(parent)
+{
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::setGlyphFile(const QString &path)
+{
+    const LoadedPicture loaded = loadPicture(path);
+    m_glyphFile = path;
+    m_glyph = QPixmap::fromImage(withGroundRemoved(loaded.image));
+    update();
+}
+
+void PictureButton::setGlyphLayout(GlyphLayout layout)
+{
+    m_layout = layout;
+    update();
+}
+
+void PictureButton::setGlyphSpacing(int pixels)
+{
+    m_spacing = pixels;
+    update();
+}
+
+void PictureButton::setFontPixelSize(int pixels)
+{
+    forms::setFontPixelSize(*this, pixels);
+}
+
+QColor PictureButton::fontColor() const
+{
+    return palette().color(QPalette::ButtonText);
+}
+
+void PictureButton::setFontColor(const QColor &color)
+{
+    QPalette textColour = palette();
+    textColour.setColor(QPalette::ButtonText, color);
+    setPalette(textColour);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *event)
+{
+    // Qt has already given this button the focus for the press. If a handler run by that focus
+    // move took it elsewhere (or a message box holds it), the press does not go on.
+    if (event->button() == Qt::LeftButton && !hasFocus()) {
+        event->accept();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    const QSize glyphSize =
+        m_glyph.isNull() ? QSize(0, 0) : m_glyph.deviceIndependentSize().toSize();
+    const QString caption = text();
+    const QSize captionSize = fontMetrics().size(Qt::TextSingleLine, caption);
+    const bool besideCaption = m_layout == GlyphLeft || m_layout == GlyphRight;
+    const int gap = glyphSize.isEmpty() || caption.isEmpty() ? 0 : m_spacing;
+    const QSize block = besideCaption ? QSize(glyphSize.width() + gap + captionSize.width(),
+                                              qMax(glyphSize.height(), captionSize.height()))
+                                      : QSize(qMax(glyphSize.width(), captionSize.width()),
+                                              glyphSize.height() + gap + captionSize.height());
+    QPoint origin((width() - block.width()) / 2, (height() - block.height()) / 2);
+    if (isDown())
+        origin += QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                         style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+
+    QRect glyphRect(QPoint(), glyphSize);
+    QRect captionRect(QPoint(), captionSize);
+    switch (m_layout) {
+    case GlyphLeft:
+        glyphRect.moveTo(origin.x(), origin.y() + (block.height() - glyphSize.height()) / 2);
+        captionRect.moveTo(origin.x() + glyphSize.width() + gap,
+                           origin.y() + (block.height() - captionSize.height()) / 2);
+        break;
+    case GlyphRight:
+        captionRect.moveTo(origin.x(), origin.y() + (block.height() - captionSize.height()) / 2);
+        glyphRect.moveTo(origin.x() + captionSize.width() + gap,
+                         origin.y() + (block.height() - glyphSize.height()) / 2);
+        break;
+    case GlyphTop:
+        glyphRect.moveTo(origin.x() + (block.width() - glyphSize.width()) / 2, origin.y());
+        captionRect.moveTo(origin.x() + (block.width() - captionSize.width()) / 2,
+                           origin.y() + glyphSize.height() + gap);
+        break;
+    case GlyphBottom:
+        captionRect.moveTo(origin.x() + (block.width() - captionSize.width()) / 2, origin.y());
+        glyphRect.moveTo(origin.x() + (block.width() - glyphSize.width()) / 2,
+                         origin.y() + captionSize.height() + gap);
+        break;
+    }
+    if (!m_glyph.isNull())
+        painter.drawPixmap(glyphRect.topLeft(), m_glyph);
+    painter.drawItemText(captionRect, Qt::AlignCenter | Qt::TextSingleLine, palette(), isEnabled(),
+                         caption, QPalette::ButtonText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        focus.backgroundColor = palette().color(QPalette::Button);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+} // namespace forms

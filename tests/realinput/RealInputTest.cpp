@@ -1,0 +1,238 @@
+// Real mouse clicks and keys through the X server, on the program's own start-up: the commit of
+// an edit box when a click on "Calc." moves the focus away from it.
+//
+// Runs under Xvfb (see CMakeLists.txt). xdotool runs asynchronously while this process's event
+// loop runs, so a message box opened in the middle of a real click is answered by another real
+// click, and the window's state is inspected afterwards.
+
+#include "Startup.h"
+#include "TForm1.h"
+#include "forms/Application.h"
+#include "forms/EditBox.h"
+#include "forms/Label.h"
+#include "forms/PictureButton.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+
+namespace {
+
+template <typename Control> Control *control(const char *name)
+{
+    auto *found = Form1->findChild<Control *>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return found;
+}
+
+forms::EditBox *edit(const char *name)
+{
+    return control<forms::EditBox>(name);
+}
+forms::PictureButton *calc()
+{
+    return control<forms::PictureButton>("BitBtn1");
+}
+forms::Label *result()
+{
+    return control<forms::Label>("Label7");
+}
+
+bool sameValue(long double actual, long double expected)
+{
+    return std::memcmp(&actual, &expected, 10) == 0;
+}
+
+// Starts xdotool with `arguments` without blocking the event loop.
+void startXdotool(QObject *owner, const QStringList &arguments)
+{
+    auto *process = new QProcess(owner);
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(QStringLiteral("xdotool"), arguments);
+}
+
+QStringList clickArguments(const QPoint &global)
+{
+    // No --sync: it waits for a motion that never comes when the pointer is already there. The X
+    // server keeps the order of the move and the click.
+    return {"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"};
+}
+
+// Answers message boxes with a real mouse click on their OK button and records them, with the
+// state of the "Calc." button while the box was open.
+class RealBoxAnswerer : public QObject
+{
+public:
+    struct SeenBox
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    RealBoxAnswerer()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible() || box == m_answering)
+                return;
+            QAbstractButton *ok = box->button(QMessageBox::Ok);
+            if (ok == nullptr || !ok->isVisible())
+                return;
+            m_answering = box;
+            seen.append({box->windowTitle(), box->text(), box->icon()});
+            startXdotool(this, clickArguments(ok->mapToGlobal(ok->rect().center())));
+        });
+        m_timer.start(50);
+    }
+
+    QList<SeenBox> seen;
+
+private:
+    QTimer m_timer;
+    QPointer<QMessageBox> m_answering;
+};
+
+} // namespace
+
+class RealInputTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs xdotool and waits for it while the event loop runs, then lets the X events arrive.
+    void xdotool(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral("xdotool"), arguments);
+        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 20000);
+        QCOMPARE(process.exitCode(), 0);
+        QTest::qWait(150);
+    }
+    void clickOn(QWidget *widget)
+    {
+        xdotool(clickArguments(widget->mapToGlobal(widget->rect().center())));
+    }
+    // A real click into the box, then select all and type.
+    void typeInto(forms::EditBox *box, const QString &text)
+    {
+        clickOn(box);
+        xdotool({"key", "--clearmodifiers", "ctrl+a"});
+        xdotool({"key", "BackSpace"});
+        if (!text.isEmpty())
+            xdotool({"type", "--delay", "30", text});
+        QTRY_COMPARE(box->text(), text);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("needs xdotool");
+        QVERIFY(Form1 != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        QCOMPARE(Form1->pos(), TForm1::designedPosition);
+        const QList<QSize> iconSizes = QApplication::windowIcon().availableSizes();
+        for (const int pixels : {32, 48, 64, 96, 128})
+            QVERIFY(iconSizes.contains(QSize(pixels, pixels)));
+    }
+
+    void invalidLengthThenClickOnCalc()
+    {
+        typeInto(edit("Edit1"), QStringLiteral("1000"));
+        xdotool({"key", "Tab"});
+        QTRY_VERIFY(sameValue(Form1->calculation().lengthMm, 1000.0L));
+        const QString before = result()->caption();
+
+        RealBoxAnswerer answerer;
+        typeInto(edit("Edit1"), QStringLiteral("abc"));
+        clickOn(calc());
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 10000);
+        QTest::qWait(500); // no second box follows
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.front().text,
+                 QStringLiteral("'abc' is not a valid floating point value."));
+        QCOMPARE(answerer.seen.front().title, forms::Application::title());
+        QCOMPARE(answerer.seen.front().icon, QMessageBox::Critical);
+        QVERIFY(!calc()->isDown());
+        QVERIFY(sameValue(Form1->calculation().lengthMm, 1000.0L));
+        QCOMPARE(edit("Edit1")->text(), QStringLiteral("abc"));
+        QCOMPARE(result()->caption(), before);
+        QTRY_COMPARE(QApplication::focusWidget(), edit("Edit1"));
+
+        // Mended, the next click on "Calc." commits and calculates.
+        typeInto(edit("Edit1"), QStringLiteral("2000"));
+        clickOn(calc());
+        QTRY_COMPARE(result()->caption(), QStringLiteral(" 6.8 kg"));
+        QVERIFY(!calc()->isDown());
+        QCOMPARE(answerer.seen.size(), 1);
+    }
+
+    void validLengthThenClickCalculatesWithIt()
+    {
+        RealBoxAnswerer answerer;
+        typeInto(edit("Edit1"), QStringLiteral("6000"));
+        clickOn(calc());
+        QTRY_COMPARE(result()->caption(), QStringLiteral("20.5 kg"));
+        QVERIFY(sameValue(Form1->calculation().lengthMm, 6000.0L));
+        QVERIFY(!calc()->isDown());
+        QCOMPARE(QApplication::focusWidget(), calc());
+        QCOMPARE(answerer.seen.size(), 0);
+    }
+
+    void invalidQuantityThenTabKeepsTheFocus_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Tab") << "Tab";
+        QTest::newRow("Shift+Tab") << "shift+Tab";
+    }
+    void invalidQuantityThenTabKeepsTheFocus()
+    {
+        QFETCH(QString, key);
+        RealBoxAnswerer answerer;
+        typeInto(edit("Edit2"), QStringLiteral("2.5"));
+        xdotool({"key", key});
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.seen.size(), 1, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 10000);
+        QTest::qWait(500);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.front().text, QStringLiteral("'2.5' is not a valid integer value."));
+        QCOMPARE(Form1->calculation().quantity, 1);
+        QTRY_COMPARE(QApplication::focusWidget(), edit("Edit2"));
+        typeInto(edit("Edit2"), QStringLiteral("1"));
+    }
+
+    // Last: closing the main window ends the event loop at once, with no question; the windows
+    // stay until shutDown destroys them.
+    void closingTheCalculatorWindowEndsTheEventLoop()
+    {
+        QTimer::singleShot(0, Form1, [] { Form1->close(); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(Form1 != nullptr);
+        QVERIFY(!Form1->isVisible());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Without an X server the xcb platform cannot start; run offscreen and skip instead.
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    forms::Application application(argc, argv);
+    startUp(application);
+    RealInputTest test;
+    const int failures = QTest::qExec(&test, argc, argv);
+    shutDown(application);
+    return failures;
+}
+
+#include "RealInputTest.moc"

@@ -167,23 +167,33 @@ Application::InputCommit Application::commitBeforeInput(QObject *receiver, QEven
         return {};
     auto *widget = static_cast<QWidget *>(receiver);
 
-    bool movesFocusAway = false;
     if (type == QEvent::KeyPress) {
-        movesFocusAway = widget == edit && isFocusMovingKey(static_cast<QKeyEvent *>(event));
-    } else if (event->spontaneous()) {
-        // Qt gives the focus only for spontaneous pointer events, before delivering them.
-        const bool wheel = type == QEvent::Wheel;
-        const QPoint position = wheel ? static_cast<QWheelEvent *>(event)->position().toPoint()
-                                      : static_cast<QMouseEvent *>(event)->position().toPoint();
-        const QWidget *target =
-            focusTargetOfPointerEvent(widget, position, wheel ? Qt::WheelFocus : Qt::ClickFocus);
-        movesFocusAway = target != nullptr && target != edit && target->window() == edit->window();
+        if (widget != edit || !isFocusMovingKey(static_cast<QKeyEvent *>(event)))
+            return {};
+        // Refused or not, the key then moves the focus on as usual; the exit has run.
+        runExitHandler(edit);
+        return {edit, false};
     }
-    if (!movesFocusAway)
+    if (!event->spontaneous())
+        return {}; // Qt gives the focus only for spontaneous pointer events
+    const bool wheel = type == QEvent::Wheel;
+    const QPoint position = wheel ? static_cast<QWheelEvent *>(event)->position().toPoint()
+                                  : static_cast<QMouseEvent *>(event)->position().toPoint();
+    const QPointer<QWidget> target =
+        focusTargetOfPointerEvent(widget, position, wheel ? Qt::WheelFocus : Qt::ClickFocus);
+    if (target == nullptr || target == edit || target->window() != edit->window())
         return {};
-    if (!runExitHandler(edit))
-        return {edit, true};
-    return {edit, false};
+    if (runExitHandler(edit))
+        return {edit, false};
+    // Refused: the error report has run its own event loop while the mouse button was down, so
+    // this press must not go on (its release is gone). The focus still goes where the user sent
+    // it, without running the exit a second time: a click on a button then leaves the button
+    // focused and up, and the next click on it goes through.
+    if (target) {
+        const ScopedValue<QPointer<EditBox>> alreadyRun(m_exitAlreadyRun, edit);
+        target->setFocus(Qt::MouseFocusReason);
+    }
+    return {edit, true};
 }
 
 bool Application::runExitHandler(EditBox *edit)

@@ -24,10 +24,13 @@ class EditBox;
 //   - Commit timing of edit boxes. An EditBox's exited() runs when the focus moves from it to
 //     another control of the same window. For the moves that the user starts - a mouse press or
 //     wheel turn on a control that takes the focus, Tab or Shift+Tab - it runs BEFORE Qt moves the
-//     focus, inside notify(). If the exit handler fails (an error was reported), that input is
-//     swallowed and the focus stays in the edit box. Running it later, from the focus change, would
-//     open the error report while a real mouse button is down on the new control: the report's
-//     event loop swallows the release, the button stays drawn pressed and its click is lost.
+//     focus, inside notify(). If the exit handler fails (an error was reported), a mouse press or
+//     wheel turn is swallowed, since the report's event loop has taken its release, but the focus
+//     still moves to the control the user aimed at; a Tab or Shift+Tab moves the focus as usual.
+//     Either way the exit does not run again for that move. Running it later, from the focus
+//     change, would open the error report while a real mouse button is down on the new control:
+//     the report's event loop swallows the release, the button stays drawn pressed and its click
+//     is lost.
 //     Other focus moves (setFocus in code, hiding the focused control) run exited() from
 //     QApplication::focusChanged. Moves to another window, a popup or a message box, and the loss
 //     of activation, run nothing.
@@ -89,7 +92,7 @@ private:
     struct InputCommit
     {
         EditBox *committedEdit = nullptr; // the edit box whose exit handler ran, if any
-        bool swallowInput = false;        // the exit handler failed: drop the event
+        bool swallowInput = false;        // the exit handler failed on a pointer event: drop it
     };
 
     InputCommit commitBeforeInput(QObject *receiver, QEvent *event);

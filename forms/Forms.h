@@ -36,8 +36,8 @@
 //     and shows the error report (ErrorBox): application title, stop icon, OK, the message with
 //     "." appended by the rule of ErrorBox::reportText. The program then goes on.
 //   - Commit timing: an edit box's exit handler runs before a mouse press, wheel turn or
-//     Tab/Shift+Tab takes the focus away; if it fails, that input is swallowed and the focus
-//     stays in the edit box (see Application).
+//     Tab/Shift+Tab takes the focus away; if it fails, a mouse press is swallowed (no click
+//     follows) while the focus still moves on, and the exit is not run twice (see Application).
 //   - Fonts are requested by family and pixel size (fontPixelSize properties);
 //   installFontSubstitutions
 //     maps families this system lacks onto metric-compatible ones.

@@ -21,6 +21,8 @@ packages=(
   fonts-liberation fonts-farsiweb   # the serif/sans the windows request by name, and the Persian fonts
   libbenchmark-dev                  # Google Benchmark for bench/
   xvfb xauth xdotool                # real-input tests: a virtual X server and a driver for it
+  desktop-file-utils appstream      # install tests: validate the menu entry and the AppStream file
+  dpkg-dev file                     # package test: CPack works out the .deb's library dependencies
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "TForm1.h"
+#include "TForm3.h"
 #include "forms/Application.h"
 
 #include <QIcon>
@@ -13,8 +14,7 @@ void startUp(forms::Application &application)
     QApplication::setWindowIcon(programIcon);
 
     application.createForm(Form1);
-    // The portfolio window TForm3 is created here, hidden, once it exists:
-    //     application.createForm(Form3);
+    application.createForm(Form3);
 
     Form1->show();
 }

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "Numeric.h"
+#include "TForm3.h"
 #include "forms/Application.h"
 #include "forms/HandlerBinding.h"
 #include "ui_TForm1.h"
@@ -169,7 +170,8 @@ void TForm1::BitBtn1Click(QObject *)
 
 void TForm1::BitBtn2Click(QObject *)
 {
-    // Opens the portfolio window (TForm3) modally; it comes with the portfolio window.
+    // Returns when the portfolio window is closed; the calculator window is then as it was.
+    Form3->showModal();
 }
 
 void TForm1::changeEvent(QEvent *event)

@@ -108,6 +108,12 @@ void Form::showModal()
 
 bool Form::event(QEvent *event)
 {
+    // Qt asks every new window to polish itself (and so all of its controls) at the next turn of
+    // the event loop. A hidden window is polished when it is first shown or rendered instead, so
+    // that the expensive part of polishing, the labels sizing themselves to their captions (see
+    // Label), waits until then.
+    if (event->type() == QEvent::PolishRequest && isHidden())
+        return true;
     // Before the first showing: a drawn control created after an input control must still lie
     // beneath it.
     if (event->type() == QEvent::Polish)

@@ -18,6 +18,9 @@ namespace forms {
 //   starts in creation order; bringToFront moves one control to its end.
 // - Modal showing: showModal() shows the window modally and returns when it is closed, which
 //   only hides it.
+// - Polishing: a hidden window is polished (its controls with it) when it is first shown or
+//   rendered, or when ensurePolished() is called, not at the next turn of the event loop as Qt
+//   would; its labels size themselves only then (see Label).
 // - Closing the application's main window (the first window Application::createForm made) ends
 //   the event loop.
 class Form : public QWidget

@@ -1,8 +1,14 @@
 #include "forms/Label.h"
 
 #include "forms/Fonts.h"
+#include "forms/Form.h"
 
 #include <QEvent>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <cmath>
 
 namespace forms {
 
@@ -12,7 +18,7 @@ Label::Label(QWidget *parent) : QLabel(parent)
     setWordWrap(false);
     setMargin(0);
     setIndent(0);
-    setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+    setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
@@ -52,6 +58,18 @@ void Label::setFontColor(const QColor &color)
     setPalette(textColour);
 }
 
+bool Label::event(QEvent *event)
+{
+    // Qt asks every new control to polish itself at the next turn of the event loop; a label
+    // whose sizing waits for its window's first showing waits with its polishing too.
+    if (event->type() == QEvent::PolishRequest && m_sizePending && sizingWaitsForPolish())
+        return true;
+    const bool handled = QLabel::event(event);
+    if (event->type() == QEvent::Polish && m_sizePending)
+        sizeToCaption();
+    return handled;
+}
+
 void Label::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
@@ -59,10 +77,56 @@ void Label::changeEvent(QEvent *event)
         sizeToCaption();
 }
 
+bool Label::sizingWaitsForPolish() const
+{
+    const QWidget *ownWindow = window();
+    return !testAttribute(Qt::WA_WState_Polished) && ownWindow != this && ownWindow->isHidden() &&
+           qobject_cast<const Form *>(ownWindow) != nullptr;
+}
+
 void Label::sizeToCaption()
 {
+    if (sizingWaitsForPolish()) {
+        m_sizePending = true;
+        return;
+    }
+    m_sizePending = false;
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.horizontalAdvance(text()), metrics.height());
+    resize(metrics.horizontalAdvance(text()), qMax(metrics.height(), captionHeight(metrics)));
+}
+
+int Label::captionHeight(const QFontMetrics &metrics) const
+{
+    if (text().isEmpty())
+        return metrics.height();
+    // One line laid out as QLabel draws it from the top: its baseline lies at the line's ascent
+    // (rounded to a pixel, as the painter places it).
+    QTextLayout layout(text(), font());
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(layoutDirection());
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return metrics.height();
+    const int baseline = qRound(line.ascent());
+    // The glyphs' own extents, not the font's line metrics: the ink below the baseline.
+    qreal inkBelowBaseline = 0;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QRawFont rawFont = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            const qreal below =
+                positions[i].y() - line.ascent() + rawFont.boundingRect(glyphs[i]).bottom();
+            inkBelowBaseline = qMax(inkBelowBaseline, below);
+        }
+    }
+    // A sixty-fourth of a pixel is the glyph outlines' own rounding, not ink.
+    constexpr qreal outlineUnit = 1.0 / 64;
+    return baseline + static_cast<int>(std::ceil(inkBelowBaseline - outlineUnit));
 }
 
 } // namespace forms

@@ -7,9 +7,17 @@ namespace forms {
 
 // A label, a non-windowed control (see Form): a caption of Unicode text on one line.
 //
-// - It sizes itself to its caption (width: the caption's advance including trailing spaces;
-//   height: the font's line height) whenever the caption or the font changes, keeping its left
-//   edge and top, so it grows and shrinks to the right.
+// - It sizes itself to its caption whenever the caption or the font changes, keeping its left
+//   edge and top, so it grows and shrinks to the right. Width: the caption's advance including
+//   trailing spaces. Height: the font's line height, or more where the caption needs it: the
+//   line as laid out (a fallback font for another script may make it taller) and the ink of its
+//   glyphs below the baseline (a font whose bitmap strikes report no descent, such as "Titr" at
+//   11 to 16 px, still has letters that reach below it). The caption is drawn from the top, its
+//   baseline at the line's ascent, so nothing of it is cut off.
+// - In a window that has not been shown yet (a hidden Form whose controls Qt has not polished),
+//   the sizing waits until the label is polished, which Qt does just before the window is first
+//   shown or rendered: creating a hidden window loads none of its fonts. Call ensurePolished()
+//   on the window to have its labels sized earlier.
 // - transparent on: only the text is drawn; off (the default): the label is first filled with
 //   the window's face colour.
 // - rightToLeft on: right-to-left reading order (neutral characters such as spaces and
@@ -42,10 +50,18 @@ public:
     void setFontColor(const QColor &color);
 
 protected:
+    bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    // Sizes the label now, or marks it for sizing when it is polished (see above).
     void sizeToCaption();
+    // True while sizing waits for polishing: not yet polished and in a hidden Form.
+    bool sizingWaitsForPolish() const;
+    // Pixels from the top of the label to the lowest ink of the caption, drawn from the top.
+    int captionHeight(const QFontMetrics &metrics) const;
+
+    bool m_sizePending = false;
 };
 
 } // namespace forms

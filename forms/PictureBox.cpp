@@ -1,9 +1,9 @@
 #include "forms/PictureBox.h"
 
-#include "forms/Pictures.h"
-
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace forms {
 
@@ -14,56 +14,140 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 
 void PictureBox::setPictureFile(const QString &path)
 {
-    const LoadedPicture loaded = loadPicture(path);
+    const PictureHeader header = Pictures::readHeader(path);
     m_pictureFile = path;
-    setPicture(loaded.image, loaded.isBitmap);
+    m_picture = QImage();
+    m_header = header;
+    pictureChanged();
 }
 
 void PictureBox::setPicture(const QImage &picture, bool isBitmap)
 {
+    m_pictureFile.clear();
     m_picture = picture;
-    m_isBitmap = isBitmap;
-    updateShownPicture();
+    m_header = {picture.size(), isBitmap, picture.hasAlphaChannel()};
+    if (picture.isNull())
+        m_header.size = QSize();
+    pictureChanged();
+}
+
+QImage PictureBox::picture() const
+{
+    if (m_pictureFile.isEmpty())
+        return m_picture;
+    return Pictures::decoded(m_pictureFile, m_header.size, false).toImage();
 }
 
 void PictureBox::setStretch(bool on)
 {
     m_stretch = on;
-    update();
+    pictureChanged();
 }
 
 void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;
-    if (on && !m_picture.isNull())
-        resize(m_picture.size());
+    if (on && m_header.size.isValid())
+        resize(m_header.size);
 }
 
 void PictureBox::setTransparent(bool on)
 {
     m_transparent = on;
-    updateShownPicture();
+    pictureChanged();
 }
 
-void PictureBox::updateShownPicture()
+void PictureBox::setAlignClient(bool on)
 {
-    m_shown =
-        QPixmap::fromImage(m_transparent && m_isBitmap ? withGroundRemoved(m_picture) : m_picture);
-    if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.size());
+    m_alignClient = on;
+    if (on)
+        followParent();
+}
+
+void PictureBox::followParent()
+{
+    QWidget *parent = parentWidget();
+    if (parent == nullptr)
+        return;
+    parent->removeEventFilter(this); // installed once
+    parent->installEventFilter(this);
+    setGeometry(parent->rect());
+}
+
+bool PictureBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget() != nullptr)
+        parentWidget()->removeEventFilter(this);
+    if (event->type() == QEvent::ParentChange && m_alignClient)
+        followParent();
+    return QWidget::event(event);
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_alignClient && watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void PictureBox::pictureChanged()
+{
+    m_drawn = QPixmap();
+    if (m_autoSize && m_header.size.isValid())
+        resize(m_header.size);
+    updateOpaqueHint();
     update();
+}
+
+void PictureBox::updateOpaqueHint()
+{
+    const QSize natural = m_header.size;
+    const bool covers = natural.isValid() &&
+                        (m_stretch || (natural.width() >= width() && natural.height() >= height()));
+    setAttribute(Qt::WA_OpaquePaintEvent, covers && !groundRemoved() && !m_header.hasAlpha);
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateOpaqueHint();
+}
+
+QPixmap PictureBox::pixmapToDraw()
+{
+    if (m_pictureFile.isEmpty()) {
+        if (m_drawn.isNull() && !m_picture.isNull())
+            m_drawn =
+                QPixmap::fromImage(groundRemoved() ? withGroundRemoved(m_picture) : m_picture);
+        return m_drawn;
+    }
+    QSize size = m_header.size;
+    if (m_stretch && !groundRemoved()) {
+        const qreal ratio = devicePixelRatioF();
+        const QSize device(static_cast<int>(std::ceil(width() * ratio)),
+                           static_cast<int>(std::ceil(height() * ratio)));
+        size = Pictures::decodeSizeFor(m_header.size, device);
+    }
+    if (m_drawn.isNull() || m_drawn.size() != size)
+        m_drawn = Pictures::decoded(m_pictureFile, size, groundRemoved());
+    return m_drawn;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_shown.isNull())
-        return;
+    const QPixmap shown = pixmapToDraw();
     QPainter painter(this);
+    if (shown.isNull()) {
+        // Promised to cover the box: a picture that failed to decode leaves the face colour.
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            painter.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
     if (m_stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), m_shown);
+        painter.drawPixmap(rect(), shown);
     } else {
-        painter.drawPixmap(0, 0, m_shown);
+        painter.drawPixmap(0, 0, shown);
     }
 }
 

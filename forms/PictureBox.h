@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/Pictures.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -14,8 +16,15 @@ namespace forms {
 // - transparent on: for a bitmap picture, every pixel of its ground colour (the colour of its
 //   bottom-left pixel) is left undrawn, so whatever lies beneath shows through. JPEG pictures are
 //   always drawn whole: their colours are not exact.
+// - alignClient on: the box fills its parent's client area and follows the parent's resizes.
 // The box itself never paints a background, takes no focus and emits clicked() when the left
 // mouse button is pressed and released on it.
+//
+// A picture file is decoded only when the box is first drawn, at the size it is drawn at (a
+// stretched JPEG is scaled by its decoder), and shared with every box that draws the same file
+// at the same size (see Pictures). Setting the file reads only its header. A box whose picture
+// covers it with opaque pixels tells Qt so (Qt::WA_OpaquePaintEvent), so whatever lies wholly
+// beneath it is neither drawn nor, for another picture box, decoded.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -23,17 +32,22 @@ class PictureBox : public QWidget
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
     Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(bool alignClient READ alignClient WRITE setAlignClient)
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     QString pictureFile() const { return m_pictureFile; }
-    // Loads the picture from a file or resource path. Throws std::runtime_error when it cannot
-    // be read (see loadPicture).
+    // Takes the picture from a file or resource path, reading only its header now. Throws
+    // std::runtime_error when it cannot be read (see Pictures::readHeader).
     void setPictureFile(const QString &path);
     // Shows `picture`; `isBitmap` says whether its colours are exact (see transparent).
     void setPicture(const QImage &picture, bool isBitmap);
-    QImage picture() const { return m_picture; }
+    // The picture at its natural size; a picture file is decoded now if it was not yet. Null
+    // when there is none.
+    QImage picture() const;
+    // The picture's natural size in pixels (invalid when there is none). Decodes nothing.
+    QSize pictureSize() const { return m_header.size; }
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool on);
@@ -41,25 +55,39 @@ public:
     void setAutoSize(bool on);
     bool transparent() const { return m_transparent; }
     void setTransparent(bool on);
+    bool alignClient() const { return m_alignClient; }
+    void setAlignClient(bool on);
 
 signals:
     void clicked();
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void updateShownPicture();
+    // True when bitmap keying applies (transparent on and a bitmap picture).
+    bool groundRemoved() const { return m_transparent && m_header.isBitmap; }
+    // After a change of picture or of how it is drawn: forget the drawn pixmap, resize for
+    // autoSize, update the opaque hint and schedule a repaint.
+    void pictureChanged();
+    void updateOpaqueHint();
+    // The pixmap to draw now, decoded (or taken from the cache) at the size it is drawn at.
+    QPixmap pixmapToDraw();
+    void followParent();
 
-    QString m_pictureFile;
-    QImage m_picture;
-    bool m_isBitmap = false;
-    QPixmap m_shown; // m_picture, with its ground removed when that applies
+    QString m_pictureFile; // empty for a picture given with setPicture
+    QImage m_picture;      // the picture given with setPicture
+    PictureHeader m_header;
+    QPixmap m_drawn; // what the box drew last; shared with the picture cache
     bool m_stretch = false;
     bool m_autoSize = false;
     bool m_transparent = false;
+    bool m_alignClient = false;
     bool m_pressed = false;
 };
 

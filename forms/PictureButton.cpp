@@ -1,5 +1,6 @@
 #include "forms/PictureButton.h"
 
+#include "forms/Application.h"
 #include "forms/Fonts.h"
 #include "forms/Pictures.h"
 
@@ -17,12 +18,30 @@ PictureButton::PictureButton(QWidget *parent) : QPushButton(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+namespace {
+
+int errorReportCount()
+{
+    const Application *application = Application::instance();
+    return application != nullptr ? application->errorReportCount() : 0;
+}
+
+} // namespace
+
 void PictureButton::setGlyphFile(const QString &path)
 {
-    const LoadedPicture loaded = loadPicture(path);
+    const PictureHeader header = Pictures::readHeader(path);
     m_glyphFile = path;
-    m_glyph = QPixmap::fromImage(withGroundRemoved(loaded.image));
+    m_glyphSize = header.size;
+    m_glyph = QPixmap();
     update();
+}
+
+QPixmap PictureButton::glyph() const
+{
+    if (m_glyph.isNull() && !m_glyphFile.isEmpty())
+        m_glyph = Pictures::decoded(m_glyphFile, m_glyphSize, true);
+    return m_glyph;
 }
 
 void PictureButton::setGlyphLayout(GlyphLayout layout)
@@ -58,11 +77,38 @@ void PictureButton::mousePressEvent(QMouseEvent *event)
 {
     // Qt has already given this button the focus for the press. If a handler run by that focus
     // move took it elsewhere (or a message box holds it), the press does not go on.
-    if (event->button() == Qt::LeftButton && !hasFocus()) {
+    if (event->button() == Qt::LeftButton) {
+        m_reportsAtPress = errorReportCount();
+        if (!hasFocus() && !holdsFocusOfInactiveWindow()) {
+            event->accept();
+            return;
+        }
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+bool PictureButton::holdsFocusOfInactiveWindow()
+{
+    // Qt gives the focus to the window's focus widget only once the window is active; until
+    // then hasFocus() is false even for the button that the press has just made that widget.
+    QWidget *const ownWindow = window();
+    if (ownWindow->isActiveWindow() || ownWindow->focusWidget() != this)
+        return false;
+    ownWindow->activateWindow();
+    // Where the platform activates at once, the activation may have run a commit that failed.
+    return errorReportCount() == m_reportsAtPress;
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    // An error report while the button was down (its event loop may also have taken this
+    // release): no click.
+    if (event->button() == Qt::LeftButton && isDown() && errorReportCount() != m_reportsAtPress) {
+        setDown(false);
         event->accept();
         return;
     }
-    QPushButton::mousePressEvent(event);
+    QPushButton::mouseReleaseEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -74,8 +120,9 @@ void PictureButton::paintEvent(QPaintEvent *)
     option.icon = QIcon();
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
+    const QPixmap shownGlyph = glyph();
     const QSize glyphSize =
-        m_glyph.isNull() ? QSize(0, 0) : m_glyph.deviceIndependentSize().toSize();
+        shownGlyph.isNull() ? QSize(0, 0) : shownGlyph.deviceIndependentSize().toSize();
     const QString caption = text();
     const QSize captionSize = fontMetrics().size(Qt::TextSingleLine, caption);
     const bool besideCaption = m_layout == GlyphLeft || m_layout == GlyphRight;
@@ -113,8 +160,8 @@ void PictureButton::paintEvent(QPaintEvent *)
                          origin.y() + captionSize.height() + gap);
         break;
     }
-    if (!m_glyph.isNull())
-        painter.drawPixmap(glyphRect.topLeft(), m_glyph);
+    if (!shownGlyph.isNull())
+        painter.drawPixmap(glyphRect.topLeft(), shownGlyph);
     painter.drawItemText(captionRect, Qt::AlignCenter | Qt::TextSingleLine, palette(), isEnabled(),
                          caption, QPalette::ButtonText);
 

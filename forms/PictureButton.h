@@ -12,7 +12,11 @@ namespace forms {
 // - glyphLayout places the glyph left of, right of, above or below the caption; the glyph and
 //   the caption, glyphSpacing pixels apart, are centred together in the button.
 // - It takes the focus when the mouse button goes down on it, before the press; the press goes
-//   on (and the click follows on release) only if the button then holds the focus.
+//   on (and the click follows on release) only if the button then holds the focus. In a window
+//   that is not active (a window that has not yet been activated, or one that another window
+//   took the activation from, as without a window manager) it holds the focus when it is the
+//   window's focus widget: the press then activates the window and goes on. An error report
+//   shown between the press and its release (a refused commit) cancels the click.
 // - It is never a default or auto-default button: Enter and Esc press nothing. Space presses the
 //   focused button. Captions have no accelerator characters.
 class PictureButton : public QPushButton
@@ -37,11 +41,12 @@ public:
     explicit PictureButton(QWidget *parent = nullptr);
 
     QString glyphFile() const { return m_glyphFile; }
-    // Loads the glyph from a file or resource path; throws std::runtime_error when it cannot be
-    // read (see loadPicture).
+    // Takes the glyph from a file or resource path, reading only its header now (the glyph is
+    // decoded when first drawn, shared, see Pictures); throws std::runtime_error when it cannot
+    // be read.
     void setGlyphFile(const QString &path);
-    // The glyph as drawn, ground removed.
-    QPixmap glyph() const { return m_glyph; }
+    // The glyph as drawn, ground removed; decoded now if it was not yet.
+    QPixmap glyph() const;
 
     GlyphLayout glyphLayout() const { return m_layout; }
     void setGlyphLayout(GlyphLayout layout);
@@ -56,10 +61,17 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // For a press while the window is not active: true when this button is the window's focus
+    // widget, after asking for the window's activation.
+    bool holdsFocusOfInactiveWindow();
+
     QString m_glyphFile;
-    QPixmap m_glyph;
+    QSize m_glyphSize;        // natural size, from the glyph file's header
+    mutable QPixmap m_glyph;  // decoded on first use
+    int m_reportsAtPress = 0; // the application's error report count when the press went on
     GlyphLayout m_layout = GlyphLeft;
     int m_spacing = 4;
 };

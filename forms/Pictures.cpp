@@ -1,10 +1,31 @@
 #include "forms/Pictures.h"
 
 #include <QImageReader>
+#include <QPixmapCache>
 
 #include <stdexcept>
 
 namespace forms {
+
+namespace {
+
+[[noreturn]] void throwUnreadable(const QString &path, const QImageReader &reader)
+{
+    const QString reason =
+        QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString());
+    throw std::runtime_error(reason.toStdString());
+}
+
+QString cacheKey(const QString &path, QSize size, bool groundRemoved)
+{
+    return QStringLiteral("forms:%1|%2x%3|%4")
+        .arg(path)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(groundRemoved ? QLatin1Char('k') : QLatin1Char('w'));
+}
+
+} // namespace
 
 LoadedPicture loadPicture(const QString &path)
 {
@@ -12,11 +33,8 @@ LoadedPicture loadPicture(const QString &path)
     LoadedPicture picture;
     picture.isBitmap = reader.format() == "bmp";
     picture.image = reader.read();
-    if (picture.image.isNull()) {
-        const QString reason =
-            QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString());
-        throw std::runtime_error(reason.toStdString());
-    }
+    if (picture.image.isNull())
+        throwUnreadable(path, reader);
     return picture;
 }
 
@@ -34,6 +52,47 @@ QImage withGroundRemoved(const QImage &picture)
         }
     }
     return keyed;
+}
+
+PictureHeader Pictures::readHeader(const QString &path)
+{
+    QImageReader reader(path);
+    PictureHeader header;
+    header.isBitmap = reader.format() == "bmp";
+    header.size = reader.size();
+    if (!reader.canRead() || !header.size.isValid())
+        throwUnreadable(path, reader);
+    const QImage::Format format = reader.imageFormat();
+    header.hasAlpha = format != QImage::Format_Invalid &&
+                      QImage::toPixelFormat(format).alphaUsage() == QPixelFormat::UsesAlpha;
+    return header;
+}
+
+QPixmap Pictures::decoded(const QString &path, QSize size, bool groundRemoved)
+{
+    const QString key = cacheKey(path, size, groundRemoved);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+
+    QImageReader reader(path);
+    if (size != reader.size())
+        reader.setScaledSize(size); // the JPEG decoder scales while decoding
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    if (groundRemoved)
+        image = withGroundRemoved(image);
+    pixmap = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QSize Pictures::decodeSizeFor(QSize natural, QSize target)
+{
+    if (target.isEmpty() || target.width() > natural.width() || target.height() > natural.height())
+        return natural;
+    return target;
 }
 
 } // namespace forms

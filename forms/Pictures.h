@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
+#include <QSize>
 #include <QString>
 
 namespace forms {
@@ -13,6 +15,16 @@ struct LoadedPicture
     bool isBitmap = false;
 };
 
+// What a picture file's header says, read without decoding its pixels.
+struct PictureHeader
+{
+    QSize size; // pixels
+    // True for a Windows bitmap (.bmp), whose colours are exact; false for JPEG and others.
+    bool isBitmap = false;
+    // True when the stored pixels carry an alpha channel (a JPEG never does).
+    bool hasAlpha = false;
+};
+
 // Reads the picture at `path` (":/..." for a resource). Throws std::runtime_error naming the
 // path and the reason when it cannot be read: a window whose picture is missing is not built.
 LoadedPicture loadPicture(const QString &path);
@@ -21,5 +33,30 @@ LoadedPicture loadPicture(const QString &path);
 // fully transparent. Meant for bitmaps, whose ground colour is exact (a JPEG's is not, and
 // keying it would leave a fringe). A null picture is returned unchanged.
 QImage withGroundRemoved(const QImage &picture);
+
+// The pictures of the windows, decoded only when they are first drawn and shared between all
+// that draw them. Decoded pictures are kept in QPixmapCache, keyed by path, pixel size and
+// keying, and handed out as implicitly shared QPixmaps: a control that holds one keeps its
+// pixels even if the cache later drops its entry, and two controls that ask for the same picture
+// at the same size share one copy of the pixels.
+class Pictures
+{
+public:
+    // Reads only the header of the picture at `path`. Throws std::runtime_error naming the path
+    // and the reason, as loadPicture does, when the file is missing or its format unknown.
+    static PictureHeader readHeader(const QString &path);
+
+    // The picture at `path` decoded at `size` pixels, with its ground removed when
+    // `groundRemoved` is true (see withGroundRemoved). `size` is the natural size (from
+    // readHeader) or a smaller one: a JPEG is scaled by its decoder while decoding (no full-size
+    // copy is ever made), any other format is decoded whole and then scaled smoothly. Keying needs
+    // the natural size. Returns a null pixmap when the picture cannot be decoded.
+    static QPixmap decoded(const QString &path, QSize size, bool groundRemoved);
+
+    // The size a stretched picture of natural size `natural` is best decoded at to fill
+    // `target` device pixels: `target` when it fits inside `natural` (the decoder scales down),
+    // otherwise `natural` (the painter scales up).
+    static QSize decodeSizeFor(QSize natural, QSize target);
+};
 
 } // namespace forms

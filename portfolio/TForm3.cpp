@@ -4,9 +4,6 @@
 #include "forms/HandlerBinding.h"
 #include "ui_TForm3.h"
 
-#include <QFontMetricsF>
-#include <QResizeEvent>
-
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -28,38 +25,12 @@ std::int32_t steppedIndex(std::int32_t n, std::int32_t delta)
                                      static_cast<std::uint32_t>(delta));
 }
 
-// Works around a gap in forms::Label, which takes its height from QFontMetrics::height(). For a
-// font with embedded bitmap strikes whose ascent and descent are zero ("Titr" at 11 to 16 px),
-// those metrics describe a line without descent, and the label cuts off every letter that
-// reaches below the baseline (reh, waw, the final yeh). Such a label is made as tall as the
-// font's outline line (ascent plus descent, as at a size without strikes) and draws its caption
-// from the top; labels with sound metrics are left as they are.
-void keepDescendersVisible(forms::Label &label)
-{
-    constexpr int strikeFreePixels = 1000;
-    QFont outline = label.font();
-    const int pixels = outline.pixelSize();
-    if (pixels <= 0)
-        return;
-    outline.setPixelSize(strikeFreePixels);
-    const QFontMetricsF outlineMetrics(outline);
-    const qreal scale = pixels / static_cast<qreal>(strikeFreePixels);
-    const int lineHeight =
-        qRound(outlineMetrics.ascent() * scale) + qRound(outlineMetrics.descent() * scale);
-    if (lineHeight <= label.height())
-        return;
-    label.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
-    label.resize(label.width(), lineHeight);
-}
-
 } // namespace
 
 TForm3::TForm3(QWidget *parent) : forms::Form(parent), ui(std::make_unique<Ui::TForm3>())
 {
     ui->setupUi(this);
     move(designedPosition);
-    for (forms::Label *label : findChildren<forms::Label *>(Qt::FindDirectChildrenOnly))
-        keepDescendersVisible(*label);
     bindHandlers();
 }
 
@@ -120,9 +91,6 @@ void TForm3::ShowEntry(int k)
     bringToFront(thumbnail);
     ui->TntLabel1->setCaption(entry.title->caption());
     ui->TntLabel3->setCaption(entry.subtitle->caption());
-    // A new caption resizes the labels again.
-    keepDescendersVisible(*ui->TntLabel1);
-    keepDescendersVisible(*ui->TntLabel3);
 }
 
 void TForm3::Edit1Change(QObject *)
@@ -212,12 +180,4 @@ void TForm3::BitBtn2Click(QObject *)
         ui->Edit1->setText(indexLiteral(entryCount));
     if (ui->Edit1->text() == QStringLiteral("0"))
         ui->Edit1->setText(indexLiteral(entryCount));
-}
-
-void TForm3::resizeEvent(QResizeEvent *event)
-{
-    forms::Form::resizeEvent(event);
-    // The background box fills the client area; its picture stays unscaled at the top-left
-    // corner (stretch off), and beyond it the window's face colour shows.
-    ui->Image2->setGeometry(QRect(QPoint(0, 0), event->size()));
 }

@@ -72,9 +72,6 @@ public:
     // Throws std::out_of_range for any other k; no handler passes one.
     void ShowEntry(int k);
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     // The controls of one portfolio entry.
     struct EntryControls

@@ -1,13 +1,16 @@
 // The drawn controls and the picture button: picture box, label, bevel, picture button.
 
 #include "FormsTestMain.h"
+#include "ModalAnswerer.h"
 #include "forms/Bevel.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 #include "forms/PictureButton.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +63,71 @@ QRect boundsOf(const QImage &image, QColor colour)
             if (near(image.pixelColor(x, y), colour, 30))
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
+    int count() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++m_count;
+        return false;
+    }
+
+private:
+    int m_count = 0;
+};
+
+// The bounds of the pixels of `image` brighter than mid-grey.
+QRect brightBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 100)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// True when `label` draws all of its caption's ink: the caption drawn by the label (white on
+// black, transparent label) has the size of the same caption drawn freely with the same font
+// and reading order, within a pixel of antialiasing.
+bool labelShowsWholeCaption(forms::Label &label)
+{
+    if (label.caption().isEmpty())
+        return true;
+    label.setFontColor(white);
+    label.setTransparent(true);
+    QImage drawn(label.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::black);
+    label.render(&drawn, QPoint(), QRegion(), QWidget::RenderFlags());
+
+    const QFontMetrics metrics(label.font());
+    const int margin = 3 * metrics.height();
+    QImage free(label.width() + 2 * margin, 3 * margin, QImage::Format_RGB32);
+    free.fill(Qt::black);
+    QPainter painter(&free);
+    painter.setFont(label.font());
+    painter.setPen(white);
+    painter.setLayoutDirection(label.layoutDirection());
+    painter.drawText(QPoint(margin, 2 * margin), label.caption());
+    painter.end();
+
+    const QSize inLabel = brightBounds(drawn).size();
+    const QSize unclipped = brightBounds(free).size();
+    if (qAbs(inLabel.width() - unclipped.width()) <= 1 &&
+        qAbs(inLabel.height() - unclipped.height()) <= 1)
+        return true;
+    qWarning("ink %d x %d in the %d x %d label, %d x %d unclipped", inLabel.width(),
+             inLabel.height(), label.width(), label.height(), unclipped.width(),
+             unclipped.height());
+    return false;
 }
 
 } // namespace
@@ -161,6 +229,98 @@ private slots:
                                  box.setPictureFile(m_files.filePath("missing.bmp")));
     }
 
+    // A picture file is decoded when first drawn, at the size it is drawn at; boxes drawing the
+    // same file at the same size share its pixels.
+    void pictureBoxSharesDecodedPictures()
+    {
+        QImage gradient(64, 48, QImage::Format_RGB32);
+        for (int y = 0; y < gradient.height(); ++y)
+            for (int x = 0; x < gradient.width(); ++x)
+                gradient.setPixelColor(x, y, QColor(x * 4, y * 5, 128));
+        const QString path = writePicture(gradient, "shared.jpg");
+        Backdrop parent;
+        forms::PictureBox first(&parent);
+        forms::PictureBox second(&parent);
+        first.setPictureFile(path);
+        second.setPictureFile(path);
+        QCOMPARE(first.pictureSize(), QSize(64, 48)); // from the header
+        second.setAutoSize(true);
+        QCOMPARE(second.size(), QSize(64, 48));
+
+        const QImage firstPicture = first.picture();
+        const QImage secondPicture = second.picture();
+        QCOMPARE(firstPicture.size(), QSize(64, 48));
+        QCOMPARE(firstPicture.constBits(), secondPicture.constBits()); // one copy of the pixels
+
+        // Stretched into a smaller box: the decoder's scaled picture fills it.
+        first.setStretch(true);
+        first.setGeometry(100, 0, 16, 12);
+        const QImage shown = parent.rendered();
+        QVERIFY(near(shown.pixelColor(100, 0), gradient.pixelColor(1, 1), 24));
+        QVERIFY(near(shown.pixelColor(115, 11), gradient.pixelColor(62, 46), 24));
+        QCOMPARE(shown.pixelColor(117, 5), backdrop);
+    }
+
+    // A picture that covers its box with opaque pixels hides what lies beneath it, so Qt neither
+    // draws nor (for a picture box) decodes it.
+    void pictureBoxBeneathAnOpaquePictureIsNotDrawn_data()
+    {
+        QTest::addColumn<QString>("coverFile");
+        QTest::addColumn<QSize>("coverSize");
+        QTest::addColumn<bool>("stretch");
+        QTest::addColumn<bool>("transparent");
+        QTest::addColumn<bool>("beneathDrawn");
+        QTest::newRow("JPEG at natural size, covering")
+            << "cover.jpg" << QSize(40, 30) << false << false << false;
+        QTest::newRow("bitmap stretched") << "cover.bmp" << QSize(4, 3) << true << false << false;
+        QTest::newRow("bitmap with its ground left undrawn")
+            << "cover.bmp" << QSize(40, 30) << false << true << true;
+        QTest::newRow("picture smaller than its box")
+            << "cover.jpg" << QSize(20, 30) << false << false << true;
+    }
+    void pictureBoxBeneathAnOpaquePictureIsNotDrawn()
+    {
+        QFETCH(QString, coverFile);
+        QFETCH(QSize, coverSize);
+        QFETCH(bool, stretch);
+        QFETCH(bool, transparent);
+        QFETCH(bool, beneathDrawn);
+        QImage red(coverSize, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        Backdrop parent;
+        forms::PictureBox beneath(&parent);
+        beneath.setPicture(groundedPicture(), true);
+        beneath.setGeometry(10, 10, 40, 30);
+        forms::PictureBox cover(&parent);
+        cover.setPictureFile(writePicture(red, coverFile));
+        cover.setStretch(stretch);
+        cover.setTransparent(transparent);
+        cover.setGeometry(10, 10, 40, 30);
+        PaintCounter paints(beneath);
+        const QImage shown = parent.rendered();
+        QCOMPARE(paints.count() > 0, beneathDrawn);
+        QVERIFY(near(shown.pixelColor(12, 12), Qt::red, 30) || transparent || !beneathDrawn);
+    }
+
+    // alignClient: the box fills its parent's client area and follows its resizes.
+    void pictureBoxAlignClientFollowsItsParent()
+    {
+        forms::Form form;
+        form.resize(200, 120);
+        forms::PictureBox box(&form);
+        box.setGeometry(5, 5, 10, 10);
+        box.setAlignClient(true);
+        QCOMPARE(box.geometry(), QRect(0, 0, 200, 120));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(320, 90);
+        QTRY_COMPARE(box.geometry(), QRect(0, 0, 320, 90));
+        box.setAlignClient(false);
+        form.resize(100, 100);
+        QTRY_COMPARE(form.size(), QSize(100, 100));
+        QCOMPARE(box.geometry(), QRect(0, 0, 320, 90));
+    }
+
     void pictureBoxReportsLeftClicksOnIt()
     {
         Backdrop parent;
@@ -177,23 +337,28 @@ private slots:
         QCOMPARE(box.focusPolicy(), Qt::NoFocus);
     }
 
+    // Width: the advance, trailing spaces included. Height: the font's line height, or more
+    // where the caption's glyphs reach further below the baseline (these Persian captions do in
+    // the default font, whose declared descent is smaller than its Arabic letters' ink).
     void labelSizesItselfKeepingItsLeftEdge_data()
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("one letter") << "L" << false;
-        QTest::newRow("trailing space counts") << "Profile : " << false;
-        QTest::newRow("empty") << "" << false;
+        QTest::addColumn<bool>("withinFontLine"); // the ink stays inside ascent + descent
+        QTest::newRow("one letter") << "L" << false << true;
+        QTest::newRow("trailing space counts") << "Profile : " << false << true;
+        QTest::newRow("empty") << "" << false << true;
         QTest::newRow("Persian, left to right order")
-            << QString::fromUtf8("طراحي سه بعدی") << false;
+            << QString::fromUtf8("طراحي سه بعدی") << false << false;
         QTest::newRow("Persian, right to left order")
-            << QString::fromUtf8("طراحي مارپيچها") << true;
-        QTest::newRow("Latin, right to left order") << "( Screw Conveyor )" << true;
+            << QString::fromUtf8("طراحي مارپيچها") << true << false;
+        QTest::newRow("Latin, right to left order") << "( Screw Conveyor )" << true << true;
     }
     void labelSizesItselfKeepingItsLeftEdge()
     {
         QFETCH(QString, caption);
         QFETCH(bool, rightToLeft);
+        QFETCH(bool, withinFontLine);
         Backdrop parent;
         forms::Label label(&parent);
         label.setRightToLeft(rightToLeft);
@@ -201,16 +366,109 @@ private slots:
         label.setCaption(QStringLiteral("a much longer caption than any row"));
         label.setCaption(caption);
         const QFontMetrics metrics(label.font());
-        QCOMPARE(label.geometry(),
-                 QRect(40, 30, metrics.horizontalAdvance(caption), metrics.height()));
+        QCOMPARE(label.pos(), QPoint(40, 30));
+        QCOMPARE(label.width(), metrics.horizontalAdvance(caption));
+        if (withinFontLine)
+            QCOMPARE(label.height(), metrics.height());
+        else
+            QVERIFY2(label.height() > metrics.height(),
+                     qPrintable(QString::number(label.height())));
         QCOMPARE(label.caption(), caption);
         QVERIFY(label.alignment().testFlag(Qt::AlignAbsolute));
         QVERIFY(label.alignment().testFlag(Qt::AlignLeft));
+        QVERIFY(label.alignment().testFlag(Qt::AlignTop));
+        QVERIFY2(labelShowsWholeCaption(label), qPrintable(caption));
 
         label.setFontPixelSize(30);
         const QFontMetrics larger(label.font());
+        QCOMPARE(label.pos(), QPoint(40, 30));
+        QCOMPARE(label.width(), larger.horizontalAdvance(caption));
+        QVERIFY(label.height() >= larger.height());
+        QVERIFY2(labelShowsWholeCaption(label), qPrintable(caption));
+    }
+
+    // Fonts whose metrics describe the line wrongly: "Titr" has bitmap strikes from 11 to 16 px
+    // whose ascent and descent are zero, so QFontMetrics reports no descent at all, yet reh, waw
+    // and the final yeh reach well below the baseline. Nothing of a caption may be cut off.
+    void labelShowsDescendersOfBrokenMetrics_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("metricsReportNoDescent");
+        const QString conveyor = QString::fromUtf8("طراحي نوار نقاله");
+        const QString lubrication = QString::fromUtf8("تدريس  روانکاري ");
+        QTest::newRow("Titr 11 px strike") << "Titr" << 11 << conveyor << true;
+        QTest::newRow("Titr 16 px strike") << "Titr" << 16 << lubrication << true;
+        QTest::newRow("Titr 30 px outline") << "Titr" << 30 << conveyor << false;
+        QTest::newRow("Tahoma 11 px, parentheses")
+            << "Tahoma" << 11 << "( Belt conveyor )" << false;
+        QTest::newRow("Times New Roman 15 px, parentheses")
+            << "Times New Roman" << 15 << "( mm )" << false;
+        QTest::newRow("Latin font, Persian from a fallback font")
+            << "MS Sans Serif" << 11 << conveyor << false;
+    }
+    void labelShowsDescendersOfBrokenMetrics()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, pixels);
+        QFETCH(QString, caption);
+        QFETCH(bool, metricsReportNoDescent);
+        Backdrop parent;
+        forms::Label label(&parent);
+        QFont font(family);
+        font.setBold(true);
+        label.setFont(font);
+        label.setFontPixelSize(pixels);
+        if (family == QStringLiteral("Titr") && QFontInfo(label.font()).family() != family)
+            QSKIP("the Titr font (fonts-farsiweb) is not installed");
+        label.move(12, 7);
+        label.setCaption(caption);
+        const QFontMetrics metrics(label.font());
+        if (metricsReportNoDescent) {
+            QCOMPARE(metrics.descent(), 0); // the fault this guards against is still there
+            QVERIFY(label.height() > metrics.height());
+        }
+        QCOMPARE(label.pos(), QPoint(12, 7));
+        QCOMPARE(label.width(), metrics.horizontalAdvance(caption));
+        QVERIFY2(labelShowsWholeCaption(label), qPrintable(caption));
+    }
+
+    // In a window not yet shown, a label sizes itself when the window is polished: just before
+    // its first showing (or rendering), or on ensurePolished(); not on the next turn of the
+    // event loop, which would load every font of a hidden window at start-up.
+    void labelInHiddenWindowSizesItselfOnPolish_data()
+    {
+        QTest::addColumn<bool>("byShowing");
+        QTest::newRow("first showing") << true;
+        QTest::newRow("ensurePolished") << false;
+    }
+    void labelInHiddenWindowSizesItselfOnPolish()
+    {
+        QFETCH(bool, byShowing);
+        forms::Form form;
+        form.resize(300, 100);
+        forms::Label label(&form);
+        label.setGeometry(10, 10, 3, 3);
+        label.setCaption(QStringLiteral("Structural"));
+        label.setFontPixelSize(20);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(label.size(), QSize(3, 3)); // still waiting: nothing measured yet
+
+        if (byShowing) {
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+        } else {
+            form.ensurePolished();
+        }
+        const QFontMetrics metrics(label.font());
         QCOMPARE(label.geometry(),
-                 QRect(40, 30, larger.horizontalAdvance(caption), larger.height()));
+                 QRect(10, 10, metrics.horizontalAdvance(label.caption()), metrics.height()));
+
+        form.hide(); // polished once: from now on at once, shown or not
+        label.setCaption(QStringLiteral("L"));
+        QCOMPARE(label.width(), metrics.horizontalAdvance(QStringLiteral("L")));
     }
 
     void labelTransparentOrFilledWithFaceColour()
@@ -354,6 +612,68 @@ private slots:
         QCOMPARE(clicks.count(), focusTakenAway ? 0 : 1);
         QCOMPARE(QApplication::focusWidget(),
                  focusTakenAway ? static_cast<QWidget *>(&other) : static_cast<QWidget *>(&button));
+    }
+
+    // A press on a button of a window that is shown but not active (without a window manager
+    // the calculator starts so): the button is then its window's focus widget, not the focus
+    // widget of the application. The press activates the window and goes on, unless another
+    // control took the window's focus at the press, or an error report came while it was down.
+    void pictureButtonPressInInactiveWindow_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("nothing: click, window activated") << "nothing" << 1;
+        QTest::newRow("focus moved at the press: no press") << "focus moved" << 0;
+        QTest::newRow("error report while down: no click") << "error report" << 0;
+    }
+    void pictureButtonPressInInactiveWindow()
+    {
+        QFETCH(QString, meanwhile);
+        QFETCH(int, clicks);
+        QWidget window;
+        window.setGeometry(0, 0, 200, 100);
+        QLineEdit other(&window);
+        forms::PictureButton button(&window);
+        button.setGeometry(0, 40, 80, 30);
+        QWidget activeWindow;
+        activeWindow.setGeometry(300, 0, 100, 100);
+        window.show();
+        activeWindow.show();
+        activeWindow.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&activeWindow));
+        QVERIFY(!window.isActiveWindow());
+        other.setFocus();
+        QCOMPARE(window.focusWidget(), &other);
+
+        struct FocusThief : QObject
+        {
+            QWidget *target = nullptr;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::MouseButtonPress)
+                    target->setFocus();
+                return false;
+            }
+        } thief;
+        thief.target = &other;
+        if (meanwhile == QStringLiteral("focus moved"))
+            button.installEventFilter(&thief);
+
+        QSignalSpy clicked(&button, &QAbstractButton::clicked);
+        QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(button.isDown(), meanwhile != QStringLiteral("focus moved"));
+        if (meanwhile == QStringLiteral("error report")) {
+            ModalAnswerer answerer;
+            forms::Application::reportError(QStringLiteral("Refused"));
+            QCOMPARE(answerer.seen().size(), 1);
+        }
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicked.count(), clicks);
+        QVERIFY(!button.isDown());
+        if (meanwhile == QStringLiteral("nothing")) {
+            QTRY_VERIFY(window.isActiveWindow());
+            QCOMPARE(QApplication::focusWidget(), &button);
+        }
     }
 };
 

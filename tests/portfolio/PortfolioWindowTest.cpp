@@ -130,7 +130,13 @@ private:
     }
 
 private slots:
-    void init() { m_window = std::make_unique<TForm3>(); }
+    void init()
+    {
+        m_window = std::make_unique<TForm3>();
+        // What the first showing does first: a hidden window's labels size themselves to their
+        // captions only when it is polished (see forms::Label).
+        m_window->ensurePolished();
+    }
     void cleanup() { m_window.reset(); }
 
     void window()

@@ -1,6 +1,7 @@
 #include "forms/ComboBox.h"
 
 #include <QCompleter>
+#include <QEvent>
 #include <QLineEdit>
 
 namespace forms {
@@ -33,6 +34,15 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
         completion->setCaseSensitivity(Qt::CaseSensitive);
     connect(this, &QComboBox::activated, this, &ComboBox::userChanged);
     connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::userChanged);
+}
+
+bool ComboBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish || event->type() == QEvent::Show) {
+        lineEdit()->setAccessibleName(accessibleName());
+        lineEdit()->setAccessibleDescription(accessibleDescription());
+    }
+    return QComboBox::event(event);
 }
 
 int ComboBox::itemIndex() const

@@ -15,6 +15,8 @@ namespace forms {
 //   setItemIndex, setEditText.
 // - Enter never adds the typed text as an item. Inline completion is case-sensitive, so a
 //   completed text always equals an item's text.
+// - Screen readers: the text field, which Qt reports as the focused object, carries the
+//   drop-down's accessible name and description (copied when it is polished and shown).
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ signals:
     void changed();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 

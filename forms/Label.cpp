@@ -3,6 +3,7 @@
 #include "forms/Fonts.h"
 #include "forms/Form.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QGlyphRun>
 #include <QRawFont>
@@ -12,8 +13,41 @@
 
 namespace forms {
 
+namespace {
+
+// What a screen reader reads of a Label (see Label.h).
+class LabelAccessibility : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessibility(Label *label) : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto *label = static_cast<const Label *>(widget());
+        if (kind == QAccessible::Value)
+            return label->caption();
+        if (kind == QAccessible::Name && label->accessibleName().isEmpty())
+            return label->caption();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *labelAccessibility(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<Label *>(object))
+        return new LabelAccessibility(label);
+    return nullptr;
+}
+
+} // namespace
+
 Label::Label(QWidget *parent) : QLabel(parent)
 {
+    static const bool accessibilityInstalled =
+        (QAccessible::installFactory(labelAccessibility), true);
+    Q_UNUSED(accessibilityInstalled);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
     setMargin(0);

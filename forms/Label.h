@@ -23,6 +23,8 @@ namespace forms {
 // - rightToLeft on: right-to-left reading order (neutral characters such as spaces and
 //   parentheses follow the right-to-left direction), the text still starting at the left edge.
 // - fontPixelSize and fontColor give the font's character height and the text colour.
+// - Screen readers read it as static text: its name is its accessible name (or, without one,
+//   its caption) and its value is its caption, so a named result label still gives its text.
 // Set the text with setCaption: QLabel::setText is hidden because it would not resize.
 class Label : public QLabel
 {

@@ -129,6 +129,11 @@ void Application::destroyForms()
     while (!m_forms.empty()) {
         OwnedForm owned = std::move(m_forms.back());
         m_forms.pop_back();
+        // Hidden first, while the window is whole: hiding moves the focus out of its controls,
+        // which can still run its handlers (a drop-down commits its edited text). Inside the
+        // destructor they would run on a window already half destroyed.
+        if (owned.form)
+            owned.form->hide();
         delete owned.form.data();
         owned.resetReference();
     }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "NumericError.h"
 #include "TForm1.h"
 #include "TForm3.h"
 #include "forms/Application.h"
@@ -8,6 +9,11 @@
 
 void startUp(forms::Application &application)
 {
+    // A refused text may contain NUL characters, where what() would end the message: the error
+    // report reads the numeric core's errors by their whole message.
+    application.setErrorMessageReader<numeric::NumericError>(
+        [](const numeric::NumericError &error) { return QString::fromStdString(error.message()); });
+
     QIcon programIcon;
     for (const int pixels : {32, 48, 64, 96, 128})
         programIcon.addFile(QStringLiteral(":/icon/icon-%1.png").arg(pixels));

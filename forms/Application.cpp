@@ -119,6 +119,30 @@ void Application::reportError(const QString &message)
         previouslyActive->activateWindow();
 }
 
+QString Application::errorMessage(const std::exception &error)
+{
+    if (const Application *application = instance()) {
+        const auto &readers = application->m_errorMessageReaders;
+        for (auto reader = readers.rbegin(); reader != readers.rend(); ++reader) {
+            try {
+                if (std::optional<QString> message = reader->read(error))
+                    return *std::move(message);
+            } catch (...) {
+                break; // a reader that fails leaves the message to what()
+            }
+        }
+    }
+    return QString::fromUtf8(error.what());
+}
+
+void Application::addErrorMessageReader(ErrorMessageReader reader)
+{
+    std::erase_if(m_errorMessageReaders, [&reader](const ErrorMessageReader &registered) {
+        return *registered.errorType == *reader.errorType;
+    });
+    m_errorMessageReaders.push_back(std::move(reader));
+}
+
 QWidget *Application::mainForm() const
 {
     return m_forms.empty() ? nullptr : m_forms.front().form.data();
@@ -152,7 +176,7 @@ bool Application::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         // Last-resort net: a handler that was not bound through dispatch() let an exception
         // escape, and it has already unwound through Qt's frames. Report it all the same.
-        reportError(QString::fromUtf8(error.what()));
+        reportError(errorMessage(error));
     } catch (...) {
         reportError(QStringLiteral("Unknown error"));
     }

@@ -6,6 +6,9 @@
 #include <exception>
 #include <functional>
 #include <new>
+#include <optional>
+#include <type_traits>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -18,6 +21,10 @@ class EditBox;
 //   - The error report. dispatch() runs a handler and turns an escaping exception into the error
 //     report, so that no exception ever unwinds through Qt's own frames (Qt Widgets is built
 //     without exception support). notify() keeps a last-resort net around every event.
+//     An error's message is its what(), read as UTF-8. what() ends at the first NUL character, so
+//     an error type that carries a longer message (a refused text may contain NULs) is read with
+//     the reader registered for it by setErrorMessageReader; the forms layer itself knows no
+//     error types beyond std::exception.
 //   - The application title: the executable's file name cut at its first dot, every character
 //     after the first in lower case. It heads the error reports. It is not set as Qt's
 //     applicationDisplayName, which would be appended to every window caption.
@@ -56,9 +63,19 @@ public:
     static QString titleFromExecutablePath(const QString &executablePath);
 
     // Runs `handler` (callable with no arguments). An exception derived from std::exception that
-    // escapes it is shown as the error report with its what() (UTF-8); any other exception as
+    // escapes it is shown as the error report with its errorMessage(); any other exception as
     // "Unknown error". Returns true when nothing escaped. Never throws.
     template <typename Handler> static bool dispatch(Handler &&handler) noexcept;
+
+    // From now on, the message of an error of type Error (or derived from it) is read with
+    // `reader` instead of what(). Registering a reader for the same Error again replaces it.
+    // When readers for several matching types are registered, the last registered one is used.
+    template <typename Error>
+    void setErrorMessageReader(std::function<QString(const Error &)> reader);
+    // The message of `error` as the error report shows it (before reportText adds its "."): the
+    // text of the reader registered for its type (see setErrorMessageReader) when the running
+    // application object has one and it does not throw, otherwise its what() read as UTF-8.
+    static QString errorMessage(const std::exception &error);
 
     // Shows the error report for `message` and waits until the user confirms it (see ErrorBox).
     // The window that was active before gets the activation back afterwards.
@@ -88,6 +105,12 @@ private:
         QPointer<QWidget> form;
         std::function<void()> resetReference;
     };
+    // Reads the message of an error of one type; nothing for an error of another type.
+    struct ErrorMessageReader
+    {
+        const std::type_info *errorType;
+        std::function<std::optional<QString>(const std::exception &)> read;
+    };
     // What notify() decided about an input event before Qt handles it.
     struct InputCommit
     {
@@ -99,7 +122,10 @@ private:
     bool runExitHandler(EditBox *edit);
     void runExitOnFocusChange(QWidget *old, QWidget *now);
 
+    void addErrorMessageReader(ErrorMessageReader reader);
+
     std::vector<OwnedForm> m_forms;
+    std::vector<ErrorMessageReader> m_errorMessageReaders; // in order of registration
     int m_errorReportCount = 0;
     // The edit box whose exit handler already ran for the focus move now under way.
     QPointer<EditBox> m_exitAlreadyRun;
@@ -111,11 +137,25 @@ template <typename Handler> bool Application::dispatch(Handler &&handler) noexce
         std::forward<Handler>(handler)();
         return true;
     } catch (const std::exception &error) {
-        reportError(QString::fromUtf8(error.what()));
+        reportError(errorMessage(error));
     } catch (...) {
         reportError(QStringLiteral("Unknown error"));
     }
     return false;
+}
+
+template <typename Error>
+void Application::setErrorMessageReader(std::function<QString(const Error &)> reader)
+{
+    static_assert(std::is_base_of_v<std::exception, Error>,
+                  "the error report catches only exceptions derived from std::exception");
+    addErrorMessageReader(
+        {&typeid(Error),
+         [reader = std::move(reader)](const std::exception &error) -> std::optional<QString> {
+             if (const auto *matching = dynamic_cast<const Error *>(&error))
+                 return reader(*matching);
+             return std::nullopt;
+         }});
 }
 
 template <typename FormClass, typename... Arguments>

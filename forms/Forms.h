@@ -32,7 +32,8 @@
 //   - Drawing list: picture boxes, labels and bevels stack in creation order beneath every input
 //     control; Form::bringToFront moves one to the end and keeps the input controls above it.
 //   - Errors: a handler reports a failure by throwing an exception derived from std::exception
-//     whose what() is the UTF-8 message. The binding catches it before it can reach Qt's frames
+//     whose what() is the UTF-8 message (or whose whole message a reader registered with
+//     Application::setErrorMessageReader gives). The binding catches it before it can reach Qt's frames
 //     and shows the error report (ErrorBox): application title, stop icon, OK, the message with
 //     "." appended by the rule of ErrorBox::reportText. The program then goes on.
 //   - Commit timing: an edit box's exit handler runs before a mouse press, wheel turn or

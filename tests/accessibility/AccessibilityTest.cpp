@@ -7,9 +7,10 @@
 // QAccessible::isActive() false there. QAccessible::queryAccessibleInterface answers all the
 // same; only the change notifications to a bridge are not sent, and no test here needs them.
 
-#include "Startup.h"
+#include "StartUpTestMain.h"
 #include "TForm1.h"
 #include "TForm3.h"
+#include "WindowControls.h"
 #include "forms/Application.h"
 #include "forms/ComboBox.h"
 #include "forms/Label.h"
@@ -23,14 +24,7 @@
 
 namespace {
 
-forms::Form *window(const QString &name)
-{
-    if (name == QLatin1String("TForm1"))
-        return Form1;
-    if (name == QLatin1String("TForm3"))
-        return Form3;
-    qFatal("no window %s", qPrintable(name));
-}
+using window_test::window;
 
 QWidget *control(const QString &windowName, const QString &controlName)
 {
@@ -73,14 +67,7 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(Form1 != nullptr && Form3 != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        // What the "KORVEL" button does, without the modal event loop.
-        Form3->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form3));
-    }
+    void initTestCase() { window_test::showBothWindows(); }
 
     void cleanupTestCase() { Form3->close(); }
 
@@ -288,12 +275,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    forms::Application application(argc, argv);
-    startUp(application);
-    AccessibilityTest test;
-    const int failures = QTest::qExec(&test, argc, argv);
-    shutDown(application);
-    return failures;
+    return window_test::runWithStartUp<AccessibilityTest>(argc, argv);
 }
 
 #include "AccessibilityTest.moc"

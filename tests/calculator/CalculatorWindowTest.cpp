@@ -5,6 +5,7 @@
 #include "FormsTestMain.h"
 #include "ModalAnswerer.h"
 #include "TForm1.h"
+#include "WindowControls.h"
 #include "forms/Application.h"
 #include "forms/ComboBox.h"
 #include "forms/EditBox.h"
@@ -19,17 +20,15 @@
 #include <QTest>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
-template <typename Control> Control *control(const char *name)
-{
-    auto *found = Form1->findChild<Control *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
+using window_test::calc;
+using window_test::control;
+using window_test::edit;
+using window_test::result;
+using window_test::sameValue;
+using window_test::sizes;
 
 forms::RadioButton *radio(const char *name)
 {
@@ -38,28 +37,6 @@ forms::RadioButton *radio(const char *name)
 forms::PictureBox *picture(const char *name)
 {
     return control<forms::PictureBox>(name);
-}
-forms::EditBox *edit(const char *name)
-{
-    return control<forms::EditBox>(name);
-}
-forms::ComboBox *sizes()
-{
-    return control<forms::ComboBox>("ComboBox1");
-}
-forms::Label *result()
-{
-    return control<forms::Label>("Label7");
-}
-forms::PictureButton *calc()
-{
-    return control<forms::PictureButton>("BitBtn1");
-}
-
-// Exact 80-bit equality, the sign of zero included.
-bool sameValue(long double actual, long double expected)
-{
-    return std::memcmp(&actual, &expected, 10) == 0;
 }
 
 void clickOn(QWidget *widget)

@@ -1,5 +1,6 @@
 // The drawn controls and the picture button: picture box, label, bevel, picture button.
 
+#include "BrightBounds.h"
 #include "FormsTestMain.h"
 #include "ModalAnswerer.h"
 #include "forms/Bevel.h"
@@ -83,17 +84,6 @@ protected:
 private:
     int m_count = 0;
 };
-
-// The bounds of the pixels of `image` brighter than mid-grey.
-QRect brightBounds(const QImage &image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) > 100)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
 
 // True when `label` draws all of its caption's ink: the caption drawn by the label (white on
 // black, transparent label) has the size of the same caption drawn freely with the same font

@@ -8,9 +8,10 @@
 //
 // Set TUBE_WEIGHT_SCREENSHOTS to a folder to keep the grabs of both windows as PNG files there.
 
-#include "Startup.h"
+#include "StartUpTestMain.h"
 #include "TForm1.h"
 #include "TForm3.h"
+#include "WindowControls.h"
 #include "forms/Application.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
@@ -29,14 +30,7 @@ namespace {
 
 constexpr int ratio = 2;
 
-forms::Form *window(const QString &name)
-{
-    if (name == QLatin1String("TForm1"))
-        return Form1;
-    if (name == QLatin1String("TForm3"))
-        return Form3;
-    qFatal("no window %s", qPrintable(name));
-}
+using window_test::window;
 
 template <typename Control = QWidget>
 Control *control(const QString &windowName, const QString &controlName)
@@ -217,11 +211,9 @@ class HighDensityTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(Form1 != nullptr && Form3 != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        // What the "KORVEL" button does, without the modal event loop.
-        Form3->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form3));
+        window_test::showBothWindows();
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(Form1->devicePixelRatio(), qreal(ratio));
         QCOMPARE(Form3->devicePixelRatio(), qreal(ratio));
     }
@@ -488,14 +480,10 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // A high-density screen: every logical pixel is 2 x 2 device pixels.
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(ratio));
-    forms::Application application(argc, argv);
-    startUp(application);
-    HighDensityTest test;
-    const int failures = QTest::qExec(&test, argc, argv);
-    shutDown(application);
-    return failures;
+    return window_test::runWithStartUp<HighDensityTest>(argc, argv, [] {
+        // A high-density screen: every logical pixel is 2 x 2 device pixels.
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(ratio));
+    });
 }
 
 #include "HighDensityTest.moc"

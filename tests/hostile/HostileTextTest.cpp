@@ -5,8 +5,9 @@
 
 #include "HostileTexts.h"
 #include "ReportWatcher.h"
-#include "Startup.h"
+#include "StartUpTestMain.h"
 #include "TForm1.h"
+#include "WindowControls.h"
 #include "forms/Application.h"
 #include "forms/ComboBox.h"
 #include "forms/EditBox.h"
@@ -19,35 +20,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <cstring>
-
 namespace {
 
-template <typename Control> Control *control(const char *name)
-{
-    auto *found = Form1->findChild<Control *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
-
-forms::EditBox *edit(const QString &name)
-{
-    return control<forms::EditBox>(qPrintable(name));
-}
-forms::ComboBox *sizes()
-{
-    return control<forms::ComboBox>("ComboBox1");
-}
-forms::Label *result()
-{
-    return control<forms::Label>("Label7");
-}
-
-bool sameValue(long double actual, long double expected)
-{
-    return std::memcmp(&actual, &expected, 10) == 0;
-}
+using window_test::control;
+using window_test::edit;
+using window_test::result;
+using window_test::sameValue;
+using window_test::sizes;
 
 // How a text gets into a box: set by the program, or pasted by the user from the clipboard.
 enum class Entry
@@ -113,9 +92,12 @@ private slots:
         QTest::addColumn<int>("entry");
         for (const char *box : {"Edit1", "Edit2"}) {
             for (const Entry entry : {Entry::SetText, Entry::Paste}) {
-                for (const HostileText &hostile : hostileTexts())
-                    QTest::addRow("%s %s: %s", box, entryName(entry), hostile.name)
+                for (const HostileText &hostile : hostileTexts()) {
+                    const QByteArray row = QByteArray(box) + ' ' + entryName(entry) + ": " +
+                                           QByteArray(hostile.name);
+                    QTest::newRow(row.constData())
                         << box << hostile.text << static_cast<int>(entry);
+                }
             }
         }
     }
@@ -263,13 +245,9 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // separator "."
-    forms::Application application(argc, argv);
-    startUp(application);
-    HostileTextTest test;
-    const int failures = QTest::qExec(&test, argc, argv);
-    shutDown(application);
-    return failures;
+    return window_test::runWithStartUp<HostileTextTest>(argc, argv, [] {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // separator "."
+    });
 }
 
 #include "HostileTextTest.moc"

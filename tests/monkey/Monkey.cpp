@@ -2,6 +2,7 @@
 
 #include "TForm1.h"
 #include "TForm3.h"
+#include "WindowControls.h"
 #include "forms/Application.h"
 #include "forms/ComboBox.h"
 #include "forms/EditBox.h"
@@ -18,33 +19,19 @@
 #include <QTest>
 
 #include <array>
-#include <cstring>
 #include <utility>
 
 namespace {
 
 constexpr std::size_t remembered = 40; // actions listed in a failure report
 
-template <typename Control> Control *controlOf(QWidget *window, const char *name)
-{
-    auto *found = window->findChild<Control *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
-
-template <typename Control> Control *calculatorControl(const char *name)
-{
-    return controlOf<Control>(Form1, name);
-}
+using window_test::control;
+using window_test::sameValue;
+using window_test::sizes;
 
 forms::EditBox *editBox(ExpectedState::Box box)
 {
-    return calculatorControl<forms::EditBox>(box == ExpectedState::Box::Length ? "Edit1" : "Edit2");
-}
-forms::ComboBox *sizes()
-{
-    return calculatorControl<forms::ComboBox>("ComboBox1");
+    return control<forms::EditBox>(box == ExpectedState::Box::Length ? "Edit1" : "Edit2");
 }
 
 struct FamilyControls
@@ -87,13 +74,8 @@ constexpr std::array<EntryControls, TForm3::entryCount> entryControls{{
 
 forms::PictureBox *thumbnailOf(int k)
 {
-    return controlOf<forms::PictureBox>(Form3,
-                                        entryControls[static_cast<std::size_t>(k - 1)].thumbnail);
-}
-
-bool sameValue(long double actual, long double expected)
-{
-    return std::memcmp(&actual, &expected, 10) == 0;
+    return control<forms::PictureBox>(Form3,
+                                      entryControls[static_cast<std::size_t>(k - 1)].thumbnail);
 }
 
 void clickOn(QWidget *widget, QPoint position = {})
@@ -250,7 +232,7 @@ bool Monkey::checkInvariants()
     // Exactly one family checked, the model's.
     int checked = 0;
     for (const FamilyControls &controls : familyControls) {
-        if (calculatorControl<forms::RadioButton>(controls.radioButton)->isChecked()) {
+        if (control<forms::RadioButton>(controls.radioButton)->isChecked()) {
             ++checked;
             if (!expect(controls.family == m_expected.family(),
                         QStringLiteral("%1 is checked, another family was expected")
@@ -305,7 +287,7 @@ bool Monkey::checkInvariants()
                              describe(m_expected.text(box)))))
             return false;
     }
-    const QString caption = calculatorControl<forms::Label>("Label7")->caption();
+    const QString caption = control<forms::Label>("Label7")->caption();
     if (!expect(caption == m_expected.resultCaption(),
                 QStringLiteral("Label7 shows %1, expected %2")
                     .arg(describe(caption), describe(m_expected.resultCaption()))))
@@ -331,7 +313,7 @@ bool Monkey::checkInvariants()
     }
 
     // The gallery index and the entry on top.
-    const QString index = controlOf<forms::EditBox>(Form3, "Edit1")->text();
+    const QString index = control<forms::EditBox>(Form3, "Edit1")->text();
     if (!expect(index == QString::number(m_expected.galleryIndex()),
                 QStringLiteral("gallery index %1, expected %2")
                     .arg(describe(index))
@@ -349,10 +331,10 @@ bool Monkey::checkInvariants()
         const EntryControls &entry = entryControls[static_cast<std::size_t>(k - 1)];
         const bool onTop = portfolioDrawn.constLast() == thumbnailOf(k) &&
                            thumbnailOf(k)->geometry() == TForm3::viewingArea;
-        const bool titled = controlOf<forms::Label>(Form3, "TntLabel1")->caption() ==
-                                controlOf<forms::Label>(Form3, entry.title)->caption() &&
-                            controlOf<forms::Label>(Form3, "TntLabel3")->caption() ==
-                                controlOf<forms::Label>(Form3, entry.subtitle)->caption();
+        const bool titled = control<forms::Label>(Form3, "TntLabel1")->caption() ==
+                                control<forms::Label>(Form3, entry.title)->caption() &&
+                            control<forms::Label>(Form3, "TntLabel3")->caption() ==
+                                control<forms::Label>(Form3, entry.subtitle)->caption();
         if (!expect(onTop && titled, QStringLiteral("entry %1 is not shown on top with its titles "
                                                     "(%2 is last in the drawing list)")
                                          .arg(k)
@@ -509,7 +491,7 @@ void Monkey::clickShapePicture()
     begin(QStringLiteral("shape picture clicks"),
           QStringLiteral("click shape picture %1").arg(controls.shapePicture));
     const QWidget *focusBefore = QApplication::focusWidget();
-    clickOn(calculatorControl<QWidget>(controls.shapePicture));
+    clickOn(control<QWidget>(controls.shapePicture));
     m_expected.checkFamily(controls.family); // a picture takes no focus: nothing is committed
     expect(focusAfterAction() == focusBefore,
            QStringLiteral("a click on a picture moved the focus"));
@@ -521,7 +503,7 @@ void Monkey::clickRadioButton()
     begin(QStringLiteral("radio button clicks"),
           QStringLiteral("click %1 (focus on %2)")
               .arg(controls.radioButton, nameOf(QApplication::focusWidget())));
-    auto *radio = calculatorControl<forms::RadioButton>(controls.radioButton);
+    auto *radio = control<forms::RadioButton>(controls.radioButton);
     if (pressMovesFocusTo(radio))
         m_expected.checkFamily(controls.family);
     clickOn(radio);
@@ -544,7 +526,7 @@ void Monkey::pressArrowOnRadioButton()
     QTest::keyClick(focus, key);
     // Qt moves the check (or only the focus, from an unchecked button): follow it.
     for (const FamilyControls &controls : familyControls) {
-        if (calculatorControl<forms::RadioButton>(controls.radioButton)->isChecked()) {
+        if (control<forms::RadioButton>(controls.radioButton)->isChecked()) {
             m_expected.checkFamily(controls.family);
             break;
         }
@@ -555,8 +537,8 @@ void Monkey::pressSpaceOnFocusedButton()
 {
     QWidget *focus = QApplication::focusWidget();
     auto *radio = qobject_cast<forms::RadioButton *>(focus);
-    const bool onCalc = focus == calculatorControl<QWidget>("BitBtn1");
-    const bool onKorvel = focus == calculatorControl<QWidget>("BitBtn2");
+    const bool onCalc = focus == control<QWidget>("BitBtn1");
+    const bool onKorvel = focus == control<QWidget>("BitBtn2");
     if (radio == nullptr && !onCalc && !onKorvel) {
         pressTab();
         return;
@@ -726,7 +708,7 @@ void Monkey::pressTab()
 
 void Monkey::clickCalc()
 {
-    QWidget *calc = calculatorControl<QWidget>("BitBtn1");
+    QWidget *calc = control<QWidget>("BitBtn1");
     begin(QStringLiteral("Calc. clicks"),
           QStringLiteral("click Calc. (focus on %1)").arg(nameOf(QApplication::focusWidget())));
     // A refused commit swallows the press: no calculation follows.
@@ -740,7 +722,7 @@ void Monkey::clickCalc()
 
 void Monkey::clickKorvel()
 {
-    QWidget *korvel = calculatorControl<QWidget>("BitBtn2");
+    QWidget *korvel = control<QWidget>("BitBtn2");
     begin(QStringLiteral("KORVEL clicks"),
           QStringLiteral("click KORVEL (focus on %1)").arg(nameOf(QApplication::focusWidget())));
     const bool opens = pressMovesFocusTo(korvel);
@@ -756,7 +738,7 @@ void Monkey::clickWhereNothingHappens()
         {"Label7", "Label3", "Label6", "Label8", "Image9", "Image10", "Image11", "Label1"});
     begin(QStringLiteral("clicks on labels and pictures"), QStringLiteral("click %1").arg(name));
     const QWidget *focusBefore = QApplication::focusWidget();
-    clickOn(calculatorControl<QWidget>(name));
+    clickOn(control<QWidget>(name));
     expect(focusAfterAction() == focusBefore,
            QStringLiteral("a click on %1 moved the focus").arg(name));
 }
@@ -818,14 +800,14 @@ void Monkey::runPortfolioSession()
 void Monkey::clickNext()
 {
     begin(QStringLiteral("portfolio next"), QStringLiteral("click next"));
-    clickOn(controlOf<QWidget>(Form3, "BitBtn1"));
+    clickOn(control<QWidget>(Form3, "BitBtn1"));
     m_expected.next();
 }
 
 void Monkey::clickPrevious()
 {
     begin(QStringLiteral("portfolio previous"), QStringLiteral("click previous"));
-    clickOn(controlOf<QWidget>(Form3, "BitBtn2"));
+    clickOn(control<QWidget>(Form3, "BitBtn2"));
     m_expected.previous();
 }
 
@@ -851,8 +833,8 @@ void Monkey::clickThumbnail()
 void Monkey::pressSpaceInPortfolio()
 {
     QWidget *focus = QApplication::focusWidget();
-    const bool onNext = focus == controlOf<QWidget>(Form3, "BitBtn1");
-    const bool onPrevious = focus == controlOf<QWidget>(Form3, "BitBtn2");
+    const bool onNext = focus == control<QWidget>(Form3, "BitBtn1");
+    const bool onPrevious = focus == control<QWidget>(Form3, "BitBtn2");
     if (!onNext && !onPrevious) {
         begin(QStringLiteral("portfolio Tab"), QStringLiteral("Tab from %1").arg(nameOf(focus)));
         if (focus != nullptr)

@@ -5,7 +5,7 @@
 // the failing action and the actions before it.
 
 #include "Monkey.h"
-#include "Startup.h"
+#include "StartUpTestMain.h"
 #include "TForm1.h"
 #include "forms/Application.h"
 
@@ -61,13 +61,9 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // separator "."
-    forms::Application application(argc, argv);
-    startUp(application);
-    MonkeyTest test;
-    const int failures = QTest::qExec(&test, argc, argv);
-    shutDown(application);
-    return failures;
+    return window_test::runWithStartUp<MonkeyTest>(argc, argv, [] {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // separator "."
+    });
 }
 
 #include "MonkeyTest.moc"

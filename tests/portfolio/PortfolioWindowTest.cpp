@@ -2,6 +2,7 @@
 // places, fonts, texts and pictures, the Persian captions code unit for code unit, keeping the
 // state across openings, and resizing.
 
+#include "BrightBounds.h"
 #include "FormsTestMain.h"
 #include "PortfolioEntries.h"
 #include "TForm3.h"
@@ -44,17 +45,6 @@ QString codeUnits(const QString &text)
     return units.join(' ');
 }
 
-// The bounds of the pixels of `image` brighter than mid-grey.
-QRect inkBounds(const QImage &image)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) > 100)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
 // The ink of `label`'s caption drawn by the label, and drawn freely with the same font, both in
 // white on black. They match when the label cuts nothing off.
 QSize inkInLabel(forms::Label &label)
@@ -62,7 +52,7 @@ QSize inkInLabel(forms::Label &label)
     QImage shown(label.size(), QImage::Format_RGB32);
     shown.fill(Qt::black);
     label.render(&shown, QPoint(), QRegion(), QWidget::RenderFlags());
-    return inkBounds(shown).size();
+    return brightBounds(shown).size();
 }
 
 QSize inkUnclipped(const forms::Label &label)
@@ -75,7 +65,7 @@ QSize inkUnclipped(const forms::Label &label)
     painter.setPen(Qt::white);
     painter.drawText(QPoint(2 * metrics.height(), 2 * metrics.height()), label.caption());
     painter.end();
-    return inkBounds(free).size();
+    return brightBounds(free).size();
 }
 
 // True when `label` draws all of its caption's ink, within a pixel of antialiasing.

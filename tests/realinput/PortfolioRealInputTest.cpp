@@ -8,16 +8,17 @@
 // window manager's close request (WM_DELETE_WINDOW) arrives. While the window is open, the
 // test's own code runs inside its modal event loop, from a timer started before the click.
 
-#include "Startup.h"
+#include "StartUpTestMain.h"
 #include "TForm1.h"
 #include "TForm3.h"
+#include "WindowControls.h"
+#include "XdotoolInput.h"
 #include "forms/Application.h"
 #include "forms/EditBox.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 #include "forms/PictureButton.h"
 
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -26,25 +27,15 @@
 
 namespace {
 
-template <typename Control> Control *control(QWidget *window, const char *name)
-{
-    auto *found = window->findChild<Control *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
+using real_input::clickOn;
+using real_input::xdotool;
+using window_test::calc;
+using window_test::control;
+using window_test::result;
 
 forms::PictureButton *korvel()
 {
     return control<forms::PictureButton>(Form1, "BitBtn2");
-}
-forms::PictureButton *calc()
-{
-    return control<forms::PictureButton>(Form1, "BitBtn1");
-}
-forms::Label *result()
-{
-    return control<forms::Label>(Form1, "Label7");
 }
 forms::EditBox *lengthBox()
 {
@@ -66,23 +57,6 @@ class PortfolioRealInputTest : public QObject
     Q_OBJECT
 
 private:
-    // Runs xdotool and waits for it while the event loop runs, then lets the X events arrive.
-    void xdotool(const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral("xdotool"), arguments);
-        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(process.exitCode(), 0);
-        QTest::qWait(150);
-    }
-    void clickOn(QWidget *widget)
-    {
-        // No --sync: it waits for a motion that never comes when the pointer is already there.
-        const QPoint global = widget->mapToGlobal(widget->rect().center());
-        xdotool(
-            {"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
-    }
-
     // Clicks "KORVEL" for real and runs `whileOpen` inside the portfolio window's modal showing;
     // then closes the window (also when `whileOpen` failed) and returns once the modal showing
     // has ended.
@@ -189,15 +163,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // Without an X server the xcb platform cannot start; run offscreen and skip instead.
-    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    forms::Application application(argc, argv);
-    startUp(application);
-    PortfolioRealInputTest test;
-    const int failures = QTest::qExec(&test, argc, argv);
-    shutDown(application);
-    return failures;
+    return window_test::runWithStartUp<PortfolioRealInputTest>(
+        argc, argv, real_input::fallBackToOffscreenWithoutDisplay);
 }
 
 #include "PortfolioRealInputTest.moc"

@@ -5,8 +5,10 @@
 // loop runs, so a message box opened in the middle of a real click is answered by another real
 // click, and the window's state is inspected afterwards.
 
-#include "Startup.h"
+#include "StartUpTestMain.h"
 #include "TForm1.h"
+#include "WindowControls.h"
+#include "XdotoolInput.h"
 #include "forms/Application.h"
 #include "forms/EditBox.h"
 #include "forms/Label.h"
@@ -14,55 +16,20 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
-#include <cstring>
-
 namespace {
 
-template <typename Control> Control *control(const char *name)
-{
-    auto *found = Form1->findChild<Control *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
-
-forms::EditBox *edit(const char *name)
-{
-    return control<forms::EditBox>(name);
-}
-forms::PictureButton *calc()
-{
-    return control<forms::PictureButton>("BitBtn1");
-}
-forms::Label *result()
-{
-    return control<forms::Label>("Label7");
-}
-
-bool sameValue(long double actual, long double expected)
-{
-    return std::memcmp(&actual, &expected, 10) == 0;
-}
-
-// Starts xdotool with `arguments` without blocking the event loop.
-void startXdotool(QObject *owner, const QStringList &arguments)
-{
-    auto *process = new QProcess(owner);
-    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    process->start(QStringLiteral("xdotool"), arguments);
-}
-
-QStringList clickArguments(const QPoint &global)
-{
-    // No --sync: it waits for a motion that never comes when the pointer is already there. The X
-    // server keeps the order of the move and the click.
-    return {"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"};
-}
+using real_input::clickArguments;
+using real_input::clickOn;
+using real_input::startXdotool;
+using real_input::xdotool;
+using window_test::calc;
+using window_test::edit;
+using window_test::result;
+using window_test::sameValue;
 
 // Answers message boxes with a real mouse click on their OK button and records them, with the
 // state of the "Calc." button while the box was open.
@@ -106,19 +73,6 @@ class RealInputTest : public QObject
     Q_OBJECT
 
 private:
-    // Runs xdotool and waits for it while the event loop runs, then lets the X events arrive.
-    void xdotool(const QStringList &arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral("xdotool"), arguments);
-        QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 20000);
-        QCOMPARE(process.exitCode(), 0);
-        QTest::qWait(150);
-    }
-    void clickOn(QWidget *widget)
-    {
-        xdotool(clickArguments(widget->mapToGlobal(widget->rect().center())));
-    }
     // A real click into the box, then select all and type.
     void typeInto(forms::EditBox *box, const QString &text)
     {
@@ -200,8 +154,10 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("focusAfter");
-        QTest::newRow("Tab") << "Tab" << "BitBtn1";
-        QTest::newRow("Shift+Tab") << "shift+Tab" << "Edit1";
+        QTest::newRow("Tab") << "Tab"
+                             << "BitBtn1";
+        QTest::newRow("Shift+Tab") << "shift+Tab"
+                                   << "Edit1";
     }
     void invalidQuantityThenTabMovesOn()
     {
@@ -234,15 +190,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // Without an X server the xcb platform cannot start; run offscreen and skip instead.
-    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    forms::Application application(argc, argv);
-    startUp(application);
-    RealInputTest test;
-    const int failures = QTest::qExec(&test, argc, argv);
-    shutDown(application);
-    return failures;
+    return window_test::runWithStartUp<RealInputTest>(
+        argc, argv, real_input::fallBackToOffscreenWithoutDisplay);
 }
 
 #include "RealInputTest.moc"

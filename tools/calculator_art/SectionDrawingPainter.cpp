@@ -91,10 +91,10 @@ SectionDrawingPainter::TubeModel SectionDrawingPainter::modelOf(SectionFamily fa
     return {1.0, 1.0, 0.1, 0.0, true, 7.2, {3.9, -5.6, 2.7}, 66.0, 188.0};
 }
 
-PerspectiveCamera SectionDrawingPainter::fittedCamera(const TubeModel &model)
+ProjectionCamera SectionDrawingPainter::fittedCamera(const TubeModel &model)
 {
     const Vector3 lookAt{-model.length / 2, 0, 0};
-    const PerspectiveCamera unitCamera(model.eye, lookAt, 1.0, 0.0, 0.0);
+    const ProjectionCamera unitCamera(model.eye, lookAt, 1.0, 0.0, 0.0);
     const QList<QPointF> outline =
         sectionOutline(model.width, model.height, model.cornerRadius, model.round);
     double highest = 1e9;
@@ -115,7 +115,7 @@ PerspectiveCamera SectionDrawingPainter::fittedCamera(const TubeModel &model)
     const double focal = (model.bottomY - model.topY) / (lowest - highest);
     const double horizon = model.topY - focal * highest;
     const double centre = lengthLabelCentreX - focal * (farTop.x() + nearTop.x()) / 2;
-    return PerspectiveCamera(model.eye, lookAt, focal, centre, horizon);
+    return ProjectionCamera(model.eye, lookAt, focal, centre, horizon);
 }
 
 SectionDrawingPainter::SectionDrawingPainter(const TubeModel &model)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PerspectiveCamera.h"
+#include "ProjectionCamera.h"
 #include "SectionFamily.h"
 
 #include <QBrush>
@@ -50,7 +50,7 @@ private:
     static TubeModel modelOf(SectionFamily family);
     // A camera whose lens fits the solid between the model's topY and bottomY and centres the
     // length dimension under the "L" label.
-    static PerspectiveCamera fittedCamera(const TubeModel &model);
+    static ProjectionCamera fittedCamera(const TubeModel &model);
 
     explicit SectionDrawingPainter(const TubeModel &model);
     QImage render() const;
@@ -68,7 +68,7 @@ private:
     void paintDimensions(QPainter &painter) const;
 
     TubeModel m_model;
-    PerspectiveCamera m_camera;
+    ProjectionCamera m_camera;
     QList<QPointF> m_outer; // section outlines in the (y, z) plane
     QList<QPointF> m_inner;
 };

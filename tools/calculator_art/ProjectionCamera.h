@@ -7,13 +7,13 @@
 // A pinhole camera whose image plane is vertical (two-point perspective): it looks horizontally,
 // so vertical lines stay vertical and every horizontal line at the eye's height falls on the
 // horizon, the screen row `horizonY`.
-class PerspectiveCamera
+class ProjectionCamera
 {
 public:
     // eye: the viewpoint. lookAt: a point whose horizontal direction from the eye is the view
     // direction (its height is ignored). focalLength: pixels per unit of lateral offset at unit
     // depth, > 0. centreX: the screen column straight ahead; horizonY: the horizon's screen row.
-    PerspectiveCamera(Vector3 eye, Vector3 lookAt, double focalLength, double centreX,
+    ProjectionCamera(Vector3 eye, Vector3 lookAt, double focalLength, double centreX,
                       double horizonY);
 
     // Screen position in pixels of a point in front of the camera (depth > 0).

@@ -19,7 +19,6 @@
 #include "forms/PictureBox.h"
 #include "forms/PictureButton.h"
 
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -84,10 +83,8 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("needs xdotool");
+        if (const QString why = real_input::whyRealInputCannotRun(); !why.isEmpty())
+            QSKIP(qPrintable(why));
         QVERIFY(Form1 != nullptr);
         QVERIFY(Form3 != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(Form1));

@@ -16,7 +16,6 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -87,10 +86,8 @@ private:
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("needs xdotool");
+        if (const QString why = real_input::whyRealInputCannotRun(); !why.isEmpty())
+            QSKIP(qPrintable(why));
         QVERIFY(Form1 != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
         QCOMPARE(Form1->pos(), TForm1::designedPosition);

@@ -1,10 +1,21 @@
 #include "XdotoolInput.h"
 
+#include <QGuiApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
 namespace real_input {
+
+QString whyRealInputCannotRun()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return QStringLiteral("needs an X server (run under xvfb-run with QT_QPA_PLATFORM=xcb)");
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        return QStringLiteral("needs xdotool");
+    return {};
+}
 
 void fallBackToOffscreenWithoutDisplay()
 {

@@ -4,6 +4,7 @@
 // types while this process's event loop runs.
 
 #include <QPoint>
+#include <QString>
 #include <QStringList>
 
 class QObject;
@@ -14,6 +15,10 @@ namespace real_input {
 // Without an X server the xcb platform cannot start: switches QT_QPA_PLATFORM to offscreen, so
 // that the tests skip instead. Call before the application object exists.
 void fallBackToOffscreenWithoutDisplay();
+
+// Why real input cannot run here ("needs an X server ...", "needs xdotool"), or an empty text when
+// it can. The tests skip with this reason.
+QString whyRealInputCannotRun();
 
 // The xdotool arguments for a left click at `global` (screen coordinates).
 QStringList clickArguments(const QPoint &global);

@@ -70,9 +70,14 @@ private:
 
 } // namespace
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv), m_desktopFont(QApplication::font())
 {
     installFontSubstitutions();
+    // Every control of the windows names its font, but Qt lays out a new line edit's empty text in
+    // the default font before it takes its own: with the desktop's font as default, that layout
+    // alone would load a font that no window shows.
+    QApplication::setFont(defaultFormFont());
     connect(this, &QApplication::focusChanged, this, &Application::runExitOnFocusChange);
 }
 
@@ -84,6 +89,13 @@ Application::~Application()
 Application *Application::instance()
 {
     return qobject_cast<Application *>(QCoreApplication::instance());
+}
+
+QFont Application::desktopFont()
+{
+    if (const Application *application = instance())
+        return application->m_desktopFont;
+    return QApplication::font();
 }
 
 QString Application::title()

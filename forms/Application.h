@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFont>
 #include <QPointer>
 
 #include <exception>
@@ -44,7 +45,9 @@ class EditBox;
 //   - Windows: createForm() allocates a window, sets its process-wide reference, then constructs
 //     it; destroyForms() destroys the windows in the reverse order of their creation. The first
 //     window created is the main window: closing it ends the event loop.
-//   - Font substitutions for families this system lacks (installFontSubstitutions).
+//   - Fonts: substitutes for the families this system lacks (see Fonts.h), and the classic forms'
+//     default font (defaultFormFont) as the default font of every widget that names none. The
+//     desktop's own default font is kept for the error report (desktopFont).
 class Application : public QApplication
 {
     Q_OBJECT
@@ -55,6 +58,10 @@ public:
 
     // The running application object, or nullptr when it is a plain QApplication.
     static Application *instance();
+
+    // The font that was the default before this application object made the classic forms'
+    // default font its own: the desktop's. With a plain QApplication, its default font.
+    static QFont desktopFont();
 
     // The title of this process's executable (see titleFromExecutablePath).
     static QString title();
@@ -127,6 +134,7 @@ private:
     std::vector<OwnedForm> m_forms;
     std::vector<ErrorMessageReader> m_errorMessageReaders; // in order of registration
     int m_errorReportCount = 0;
+    QFont m_desktopFont;
     // The edit box whose exit handler already ran for the focus move now under way.
     QPointer<EditBox> m_exitAlreadyRun;
 };

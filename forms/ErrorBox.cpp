@@ -1,5 +1,7 @@
 #include "forms/ErrorBox.h"
 
+#include "forms/Application.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
@@ -48,6 +50,7 @@ ErrorBox::ErrorBox(const QString &title, const QString &message, QWidget *parent
     : QMessageBox(QMessageBox::Critical, title, reportText(message), QMessageBox::Ok, parent)
 {
     setTextFormat(Qt::PlainText);
+    setFont(Application::desktopFont()); // a message box of the desktop, not of the forms
 }
 
 QString ErrorBox::reportText(const QString &message)

@@ -39,9 +39,8 @@
 //   - Commit timing: an edit box's exit handler runs before a mouse press, wheel turn or
 //     Tab/Shift+Tab takes the focus away; if it fails, a mouse press is swallowed (no click
 //     follows) while the focus still moves on, and the exit is not run twice (see Application).
-//   - Fonts are requested by family and pixel size (fontPixelSize properties);
-//   installFontSubstitutions
-//     maps families this system lacks onto metric-compatible ones.
+//   - Fonts are requested by family and pixel size (fontPixelSize properties); a family this
+//     system lacks is replaced by a metric-compatible stand-in (see Fonts.h).
 
 #include "forms/Application.h"
 #include "forms/Bevel.h"

@@ -7,6 +7,7 @@
 #include "forms/Bevel.h"
 #include "forms/EditBox.h"
 #include "forms/ErrorBox.h"
+#include "forms/Fonts.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
@@ -14,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -254,6 +256,48 @@ private slots:
         QCOMPARE(QFontInfo(requested).family(), QStringLiteral("Liberation Sans"));
         QFont serif(QStringLiteral("Times New Roman"));
         QCOMPARE(QFontInfo(serif).family(), QStringLiteral("Liberation Serif"));
+    }
+
+    void formFontsNameTheStandIn_data()
+    {
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << false << 11 << "Liberation Sans";
+        QTest::newRow("Times New Roman bold")
+            << "Times New Roman" << true << 19 << "Liberation Serif";
+        QTest::newRow("installed family") << "Liberation Mono" << false << 12 << "Liberation Mono";
+        QTest::newRow("missing, no stand-in") << "Tahoma" << false << 11 << "Tahoma";
+    }
+    void formFontsNameTheStandIn()
+    {
+        QFETCH(QString, requested);
+        QFETCH(bool, bold);
+        QFETCH(int, pixels);
+        QFETCH(QString, named);
+        QWidget control;
+        QFont font(requested);
+        font.setBold(bold);
+        control.setFont(font);
+        forms::setFontPixelSize(control, pixels);
+        QCOMPARE(control.font().family(), named);
+        QCOMPARE(control.font().pixelSize(), pixels);
+        QCOMPARE(control.font().bold(), bold);
+        if (named != requested) // loads without looking for a fallback: the named family itself
+            QCOMPARE(QFontInfo(control.font()).family(), named);
+    }
+
+    void defaultFontIsTheFormFontButTheErrorReportKeepsTheDesktops()
+    {
+        QCOMPARE(QApplication::font().family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QApplication::font().pixelSize(), 11);
+        QVERIFY(forms::Application::desktopFont() != QApplication::font());
+        forms::ErrorBox box(QStringLiteral("Title"), QStringLiteral("Message"));
+        QCOMPARE(box.font(), forms::Application::desktopFont());
+        // A line edit made without a font of its own draws in the form font.
+        QLineEdit edit;
+        QCOMPARE(QFontInfo(edit.font()).family(), QStringLiteral("Liberation Sans"));
     }
 };
 

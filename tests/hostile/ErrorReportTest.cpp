@@ -63,7 +63,7 @@ QString wordsTooHighForTheLabel()
 {
     constexpr int widestLabelWrapping = 500;
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
-    const QFontMetrics metrics(QApplication::font());
+    const QFontMetrics metrics(forms::Application::desktopFont()); // the error report's font
     QString words;
     while (metrics
                .boundingRect(QRect(0, 0, widestLabelWrapping, QWIDGETSIZE_MAX), Qt::TextWordWrap,

@@ -4,8 +4,10 @@
 #include "TForm1.h"
 #include "TForm3.h"
 #include "forms/Application.h"
+#include "forms/Pictures.h"
 
 #include <QIcon>
+#include <QPixmap>
 
 void startUp(forms::Application &application)
 {
@@ -14,9 +16,13 @@ void startUp(forms::Application &application)
     application.setErrorMessageReader<numeric::NumericError>(
         [](const numeric::NumericError &error) { return QString::fromStdString(error.message()); });
 
+    // Read as pictures, whose format is known from their names: QIcon::addFile would detect each
+    // file's format by loading every image plugin.
     QIcon programIcon;
-    for (const int pixels : {32, 48, 64, 96, 128})
-        programIcon.addFile(QStringLiteral(":/icon/icon-%1.png").arg(pixels));
+    for (const int pixels : {32, 48, 64, 96, 128}) {
+        const QString file = QStringLiteral(":/icon/icon-%1.png").arg(pixels);
+        programIcon.addPixmap(QPixmap::fromImage(forms::loadPicture(file).image));
+    }
     QApplication::setWindowIcon(programIcon);
 
     application.createForm(Form1);

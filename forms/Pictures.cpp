@@ -1,5 +1,6 @@
 #include "forms/Pictures.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
 
@@ -16,6 +17,27 @@ namespace {
     throw std::runtime_error(reason.toStdString());
 }
 
+// Points `reader` at `path`. For the formats the windows use, the format comes from the file's
+// suffix and the reader is told not to detect it: detecting makes Qt load every image plugin
+// to ask which can read the file (for a bitmap too), which cost start-up more than reading the
+// picture. Any other file is detected from its contents.
+void openPicture(QImageReader &reader, const QString &path)
+{
+    reader.setFileName(path);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray format;
+    if (suffix == u"bmp")
+        format = "bmp";
+    else if (suffix == u"jpg" || suffix == u"jpeg")
+        format = "jpeg";
+    else if (suffix == u"png")
+        format = "png";
+    if (!format.isEmpty()) {
+        reader.setFormat(format);
+        reader.setAutoDetectImageFormat(false);
+    }
+}
+
 QString cacheKey(const QString &path, QSize size, bool groundRemoved)
 {
     return QStringLiteral("forms:%1|%2x%3|%4")
@@ -29,7 +51,8 @@ QString cacheKey(const QString &path, QSize size, bool groundRemoved)
 
 LoadedPicture loadPicture(const QString &path)
 {
-    QImageReader reader(path);
+    QImageReader reader;
+    openPicture(reader, path);
     LoadedPicture picture;
     picture.isBitmap = reader.format() == "bmp";
     picture.image = reader.read();
@@ -56,7 +79,8 @@ QImage withGroundRemoved(const QImage &picture)
 
 PictureHeader Pictures::readHeader(const QString &path)
 {
-    QImageReader reader(path);
+    QImageReader reader;
+    openPicture(reader, path);
     PictureHeader header;
     header.isBitmap = reader.format() == "bmp";
     header.size = reader.size();
@@ -75,7 +99,8 @@ QPixmap Pictures::decoded(const QString &path, QSize size, bool groundRemoved)
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
 
-    QImageReader reader(path);
+    QImageReader reader;
+    openPicture(reader, path);
     if (size != reader.size())
         reader.setScaledSize(size); // the JPEG decoder scales while decoding
     QImage image = reader.read();

@@ -15,6 +15,7 @@
 #include "forms/RadioButton.h"
 
 #include <QAbstractItemView>
+#include <QFile>
 #include <QFontInfo>
 #include <QSignalSpy>
 #include <QTest>
@@ -134,6 +135,20 @@ private slots:
         forms::Application::instance()->destroyForms();
         QVERIFY(Form1 == nullptr);
         QLocale::setDefault(m_startLocale);
+    }
+
+    // The window's bitmaps, JPEGs and the program icon are read by their known formats: Qt
+    // loads no image plugin beyond the JPEG one (detecting a format loads every plugin to ask).
+    void picturesLoadNoImagePluginTheyDoNotNeed()
+    {
+        Form1->grab(); // every picture the window shows is decoded
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly))
+            QSKIP("this system does not list a process's mappings");
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("imageformats/libqjpeg"));
+        for (const char *unneeded : {"libqgif", "libqico", "libqsvg", "libqwebp", "libqtiff"})
+            QVERIFY2(!mapped.contains(unneeded), unneeded);
     }
 
     void stateAtStart()

@@ -4,10 +4,9 @@
 #include "TForm1.h"
 #include "TForm3.h"
 #include "forms/Application.h"
-#include "forms/Pictures.h"
+#include "forms/BackgroundDecodedIconEngine.h"
 
 #include <QIcon>
-#include <QPixmap>
 
 void startUp(forms::Application &application)
 {
@@ -16,13 +15,12 @@ void startUp(forms::Application &application)
     application.setErrorMessageReader<numeric::NumericError>(
         [](const numeric::NumericError &error) { return QString::fromStdString(error.message()); });
 
-    // Read as pictures, whose format is known from their names: QIcon::addFile would detect each
-    // file's format by loading every image plugin.
-    QIcon programIcon;
-    for (const int pixels : {32, 48, 64, 96, 128}) {
-        const QString file = QStringLiteral(":/icon/icon-%1.png").arg(pixels);
-        programIcon.addPixmap(QPixmap::fromImage(forms::loadPicture(file).image));
-    }
+    // Decoded on a worker thread while the windows are built: the first window's creation is the
+    // first to need the icon's pixels.
+    QStringList iconFiles;
+    for (const int pixels : {32, 48, 64, 96, 128})
+        iconFiles.append(QStringLiteral(":/icon/icon-%1.png").arg(pixels));
+    const QIcon programIcon = forms::BackgroundDecodedIconEngine::icon(iconFiles);
     QApplication::setWindowIcon(programIcon);
 
     application.createForm(Form1);

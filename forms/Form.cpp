@@ -9,6 +9,9 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 
+#include <algorithm>
+#include <vector>
+
 namespace forms {
 
 namespace {
@@ -26,7 +29,11 @@ Form::Form(QWidget *parent) : QWidget(parent, Qt::Window | closeBoxOnly)
     setAutoFillBackground(true);
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    if (m_pictureDecoding.valid())
+        m_pictureDecoding.wait();
+}
 
 void Form::setBorderStyle(BorderStyle style)
 {
@@ -133,7 +140,49 @@ void Form::setVisible(bool visible)
 {
     if (!visible && isVisible())
         m_wasActiveWhenHidden = isActiveWindow(); // before hiding deactivates it
+    if (visible && isHidden() && isWindow())
+        startDecodingShownPictures();
     QWidget::setVisible(visible);
+}
+
+void Form::startDecodingShownPictures()
+{
+    struct Job
+    {
+        PictureRequest request;
+        std::promise<QImage> picture;
+    };
+    std::vector<Job> jobs;
+    const QList<QWidget *> drawn = drawingList();
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        auto *box = qobject_cast<PictureBox *>(drawn[i]);
+        if (box == nullptr || box->isHidden())
+            continue;
+        const bool covered = std::any_of(drawn.begin() + i + 1, drawn.end(), [box](QWidget *above) {
+            return !above->isHidden() && above->testAttribute(Qt::WA_OpaquePaintEvent) &&
+                   above->geometry().contains(box->geometry());
+        });
+        if (covered)
+            continue;
+        if (const std::optional<PictureRequest> request = box->pendingRequest()) {
+            Job job{*request, {}};
+            box->expectDecoding(job.request, job.picture.get_future());
+            jobs.push_back(std::move(job));
+        }
+    }
+    if (jobs.empty())
+        return;
+    if (m_pictureDecoding.valid())
+        m_pictureDecoding.wait();
+    m_pictureDecoding = std::async(std::launch::async, [jobs = std::move(jobs)]() mutable {
+        for (Job &job : jobs) {
+            try {
+                job.picture.set_value(Pictures::decodeImage(job.request));
+            } catch (...) {
+                job.picture.set_exception(std::current_exception());
+            }
+        }
+    });
 }
 
 void Form::hideEvent(QHideEvent *event)

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <future>
+
 class QEventLoop;
 
 namespace forms {
@@ -21,6 +23,9 @@ namespace forms {
 // - Polishing: a hidden window is polished (its controls with it) when it is first shown or
 //   rendered, or when ensurePolished() is called, not at the next turn of the event loop as Qt
 //   would; its labels size themselves only then (see Label).
+// - Pictures: when the window is about to be shown, the pictures it will draw (those of its
+//   picture boxes that no opaque picture wholly covers) are decoded on a worker thread while Qt
+//   polishes the window and lays out its captions; each box takes its picture when it paints.
 // - Closing the application's main window (the first window Application::createForm made) ends
 //   the event loop.
 class Form : public QWidget
@@ -72,10 +77,14 @@ protected:
 
 private:
     void raiseInputControls();
+    // Starts decoding, on one worker thread, what the picture boxes that the window's next
+    // painting draws will need (see PictureBox::pendingRequest).
+    void startDecodingShownPictures();
 
     BorderStyle m_borderStyle = BorderStyle::Sizeable;
     QEventLoop *m_modalLoop = nullptr;
     bool m_wasActiveWhenHidden = false;
+    std::future<void> m_pictureDecoding; // the worker thread, waited for before it is replaced
 };
 
 } // namespace forms

@@ -33,8 +33,9 @@
 //     control; Form::bringToFront moves one to the end and keeps the input controls above it.
 //   - Errors: a handler reports a failure by throwing an exception derived from std::exception
 //     whose what() is the UTF-8 message (or whose whole message a reader registered with
-//     Application::setErrorMessageReader gives). The binding catches it before it can reach Qt's frames
-//     and shows the error report (ErrorBox): application title, stop icon, OK, the message with
+//     Application::setErrorMessageReader gives). The binding catches it before it can reach Qt's
+//     frames and shows the error report (ErrorBox): application title, stop icon, OK, the message
+//     with
 //     "." appended by the rule of ErrorBox::reportText. The program then goes on.
 //   - Commit timing: an edit box's exit handler runs before a mouse press, wheel turn or
 //     Tab/Shift+Tab takes the focus away; if it fails, a mouse press is swallowed (no click
@@ -43,6 +44,7 @@
 //     system lacks is replaced by a metric-compatible stand-in (see Fonts.h).
 
 #include "forms/Application.h"
+#include "forms/BackgroundDecodedIconEngine.h"
 #include "forms/Bevel.h"
 #include "forms/ComboBox.h"
 #include "forms/EditBox.h"

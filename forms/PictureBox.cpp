@@ -113,6 +113,78 @@ void PictureBox::resizeEvent(QResizeEvent *event)
     updateOpaqueHint();
 }
 
+PictureRequest PictureBox::wholeRequest() const
+{
+    PictureRequest request{m_pictureFile, m_header.size, m_header.size, groundRemoved()};
+    if (m_stretch && !groundRemoved()) {
+        const qreal ratio = devicePixelRatioF();
+        const QSize device(static_cast<int>(std::ceil(width() * ratio)),
+                           static_cast<int>(std::ceil(height() * ratio)));
+        request.size = request.part = Pictures::decodeSizeFor(m_header.size, device);
+    }
+    return request;
+}
+
+QSize PictureBox::shownPart(const PictureRequest &whole) const
+{
+    if (m_stretch || whole.groundRemoved)
+        return whole.size;
+    const QSize shown = whole.size.boundedTo(size());
+    return shown.isEmpty() ? whole.size : shown;
+}
+
+bool PictureBox::drawnAtSizeOf(const PictureRequest &whole) const
+{
+    return !m_drawn.isNull() && m_drawnRequest.path == whole.path &&
+           m_drawnRequest.size == whole.size && m_drawnRequest.groundRemoved == whole.groundRemoved;
+}
+
+bool PictureBox::drawnHoldsShownPart() const
+{
+    const PictureRequest whole = wholeRequest();
+    return drawnAtSizeOf(whole) &&
+           m_drawnRequest.part.expandedTo(shownPart(whole)) == m_drawnRequest.part;
+}
+
+PictureRequest PictureBox::drawingRequest() const
+{
+    PictureRequest request = wholeRequest();
+    if (!drawnAtSizeOf(request))
+        request.part = shownPart(request);
+    return request;
+}
+
+std::optional<PictureRequest> PictureBox::pendingRequest() const
+{
+    if (m_pictureFile.isEmpty() || !m_header.size.isValid())
+        return std::nullopt;
+    if (drawnHoldsShownPart())
+        return std::nullopt;
+    const PictureRequest request = drawingRequest();
+    if (!Pictures::cached(request).isNull())
+        return std::nullopt;
+    return request;
+}
+
+void PictureBox::expectDecoding(const PictureRequest &request, std::future<QImage> decoding)
+{
+    m_expectedRequest = request;
+    m_expectedDecoding = std::move(decoding);
+}
+
+QImage PictureBox::takeExpectedDecoding(const PictureRequest &request)
+{
+    if (!m_expectedDecoding.valid())
+        return {};
+    QImage image;
+    try {
+        image = m_expectedDecoding.get();
+    } catch (...) { // the worker failed (out of memory): decode here instead
+        return {};
+    }
+    return m_expectedRequest == request ? image : QImage();
+}
+
 QPixmap PictureBox::pixmapToDraw()
 {
     if (m_pictureFile.isEmpty()) {
@@ -121,15 +193,16 @@ QPixmap PictureBox::pixmapToDraw()
                 QPixmap::fromImage(groundRemoved() ? withGroundRemoved(m_picture) : m_picture);
         return m_drawn;
     }
-    QSize size = m_header.size;
-    if (m_stretch && !groundRemoved()) {
-        const qreal ratio = devicePixelRatioF();
-        const QSize device(static_cast<int>(std::ceil(width() * ratio)),
-                           static_cast<int>(std::ceil(height() * ratio)));
-        size = Pictures::decodeSizeFor(m_header.size, device);
+    if (drawnHoldsShownPart())
+        return m_drawn;
+    const PictureRequest request = drawingRequest();
+    m_drawn = Pictures::cached(request);
+    if (m_drawn.isNull()) {
+        QImage decodedElsewhere = takeExpectedDecoding(request);
+        m_drawn = decodedElsewhere.isNull() ? Pictures::decoded(request)
+                                            : Pictures::share(request, std::move(decodedElsewhere));
     }
-    if (m_drawn.isNull() || m_drawn.size() != size)
-        m_drawn = Pictures::decoded(m_pictureFile, size, groundRemoved());
+    m_drawnRequest = request;
     return m_drawn;
 }
 

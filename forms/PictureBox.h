@@ -6,6 +6,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <future>
+#include <optional>
+
 namespace forms {
 
 // A picture box, a non-windowed control (see Form): shows one picture and reports clicks.
@@ -22,9 +25,12 @@ namespace forms {
 //
 // A picture file is decoded only when the box is first drawn, at the size it is drawn at (a
 // stretched JPEG is scaled by its decoder), and shared with every box that draws the same file
-// at the same size (see Pictures). Setting the file reads only its header. A box whose picture
-// covers it with opaque pixels tells Qt so (Qt::WA_OpaquePaintEvent), so whatever lies wholly
-// beneath it is neither drawn nor, for another picture box, decoded.
+// at the same size (see Pictures). A picture drawn unscaled in a smaller box is first decoded only
+// as far as the box shows it; should the box grow, the whole picture is decoded. Setting the file
+// reads only its header. A box whose picture covers it with opaque pixels tells Qt so
+// (Qt::WA_OpaquePaintEvent), so whatever lies wholly beneath it is neither drawn nor, for another
+// picture box, decoded. A window about to be shown has the pictures it will draw decoded on a
+// worker thread meanwhile (see Form and expectDecoding).
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -58,6 +64,13 @@ public:
     bool alignClient() const { return m_alignClient; }
     void setAlignClient(bool on);
 
+    // What the box's next painting needs decoded from its picture file, or nothing when it needs
+    // no decoding (no file, or the picture is decoded and shared already).
+    std::optional<PictureRequest> pendingRequest() const;
+    // `decoding` will deliver Pictures::decodeImage(request): the box takes the picture from it
+    // when it paints `request`, instead of decoding it again, and ignores it otherwise.
+    void expectDecoding(const PictureRequest &request, std::future<QImage> decoding);
+
 signals:
     void clicked();
 
@@ -76,14 +89,31 @@ private:
     // autoSize, update the opaque hint and schedule a repaint.
     void pictureChanged();
     void updateOpaqueHint();
+    // The picture file's whole picture at the size the box draws it at (see PictureRequest).
+    PictureRequest wholeRequest() const;
+    // The top-left part of `whole` that the box shows: all of it, except for an unscaled picture
+    // larger than the box.
+    QSize shownPart(const PictureRequest &whole) const;
+    // True when the pixmap drawn last is (a part of) the picture `whole` asks for.
+    bool drawnAtSizeOf(const PictureRequest &whole) const;
+    // True when the pixmap drawn last holds all that the box shows of its picture file now.
+    bool drawnHoldsShownPart() const;
+    // What to decode for the box's next painting: only the part it shows when it has not drawn
+    // the picture at this size before, otherwise (it grew) the whole picture.
+    PictureRequest drawingRequest() const;
     // The pixmap to draw now, decoded (or taken from the cache) at the size it is drawn at.
     QPixmap pixmapToDraw();
+    // The picture the expected decoding delivered for `request`; null when there was none for it.
+    QImage takeExpectedDecoding(const PictureRequest &request);
     void followParent();
 
     QString m_pictureFile; // empty for a picture given with setPicture
     QImage m_picture;      // the picture given with setPicture
     PictureHeader m_header;
-    QPixmap m_drawn; // what the box drew last; shared with the picture cache
+    QPixmap m_drawn;               // what the box drew last; shared with the picture cache
+    PictureRequest m_drawnRequest; // what m_drawn holds of the picture file
+    PictureRequest m_expectedRequest;
+    std::future<QImage> m_expectedDecoding;
     bool m_stretch = false;
     bool m_autoSize = false;
     bool m_transparent = false;

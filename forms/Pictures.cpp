@@ -32,19 +32,21 @@ void openPicture(QImageReader &reader, const QString &path)
         format = "jpeg";
     else if (suffix == u"png")
         format = "png";
-    if (!format.isEmpty()) {
+    if (!format.isEmpty() && QFileInfo::exists(path)) { // else Qt reports the missing file
         reader.setFormat(format);
         reader.setAutoDetectImageFormat(false);
     }
 }
 
-QString cacheKey(const QString &path, QSize size, bool groundRemoved)
+QString cacheKey(const PictureRequest &request)
 {
-    return QStringLiteral("forms:%1|%2x%3|%4")
-        .arg(path)
-        .arg(size.width())
-        .arg(size.height())
-        .arg(groundRemoved ? QLatin1Char('k') : QLatin1Char('w'));
+    return QStringLiteral("forms:%1|%2x%3|%4x%5|%6")
+        .arg(request.path)
+        .arg(request.size.width())
+        .arg(request.size.height())
+        .arg(request.part.width())
+        .arg(request.part.height())
+        .arg(request.groundRemoved ? QLatin1Char('k') : QLatin1Char('w'));
 }
 
 } // namespace
@@ -94,22 +96,50 @@ PictureHeader Pictures::readHeader(const QString &path)
 
 QPixmap Pictures::decoded(const QString &path, QSize size, bool groundRemoved)
 {
-    const QString key = cacheKey(path, size, groundRemoved);
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
+    return decoded(PictureRequest{path, size, size, groundRemoved});
+}
 
+QPixmap Pictures::decoded(const PictureRequest &request)
+{
+    const QPixmap shared = cached(request);
+    if (!shared.isNull())
+        return shared;
+    return share(request, decodeImage(request));
+}
+
+QImage Pictures::decodeImage(const PictureRequest &request)
+{
     QImageReader reader;
-    openPicture(reader, path);
-    if (size != reader.size())
-        reader.setScaledSize(size); // the JPEG decoder scales while decoding
+    openPicture(reader, request.path);
+    const bool scaled = request.size != reader.size();
+    if (scaled)
+        reader.setScaledSize(request.size); // the JPEG decoder scales while decoding
+    if (request.part != request.size) {
+        const QRect part(QPoint(0, 0), request.part);
+        if (scaled)
+            reader.setScaledClipRect(part);
+        else
+            reader.setClipRect(part); // the JPEG decoder stops below it
+    }
     QImage image = reader.read();
+    if (!image.isNull() && request.groundRemoved)
+        image = withGroundRemoved(image);
+    return image;
+}
+
+QPixmap Pictures::cached(const PictureRequest &request)
+{
+    QPixmap pixmap;
+    QPixmapCache::find(cacheKey(request), &pixmap);
+    return pixmap;
+}
+
+QPixmap Pictures::share(const PictureRequest &request, QImage image)
+{
     if (image.isNull())
         return {};
-    if (groundRemoved)
-        image = withGroundRemoved(image);
-    pixmap = QPixmap::fromImage(std::move(image));
-    QPixmapCache::insert(key, pixmap);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(cacheKey(request), pixmap);
     return pixmap;
 }
 

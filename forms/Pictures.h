@@ -34,6 +34,21 @@ LoadedPicture loadPicture(const QString &path);
 // keying it would leave a fringe). A null picture is returned unchanged.
 QImage withGroundRemoved(const QImage &picture);
 
+// What a control draws of a picture file: the file decoded at `size` pixels (its natural size or
+// smaller, see Pictures::decoded), of which only the top-left `part` is kept, with its ground
+// removed when `groundRemoved` is true (see withGroundRemoved; keying needs the whole picture at
+// its natural size). A picture drawn unscaled in a box smaller than itself needs only the part
+// the box shows, and a JPEG decoder stops below that part.
+struct PictureRequest
+{
+    QString path;
+    QSize size;
+    QSize part;
+    bool groundRemoved = false;
+
+    bool operator==(const PictureRequest &) const = default;
+};
+
 // The pictures of the windows, decoded only when they are first drawn and shared between all
 // that draw them. Decoded pictures are kept in QPixmapCache, keyed by path, pixel size and
 // keying, and handed out as implicitly shared QPixmaps: a control that holds one keeps its
@@ -52,6 +67,17 @@ public:
     // copy is ever made), any other format is decoded whole and then scaled smoothly. Keying needs
     // the natural size. Returns a null pixmap when the picture cannot be decoded.
     static QPixmap decoded(const QString &path, QSize size, bool groundRemoved);
+    // The part of the picture that `request` asks for, decoded and shared as above.
+    static QPixmap decoded(const PictureRequest &request);
+
+    // The part of the picture that `request` asks for, decoded now and neither cached nor shared;
+    // null when the picture cannot be decoded. Unlike the rest of this class it may run on any
+    // thread: a window decodes the pictures it is about to show on a worker thread (see Form).
+    static QImage decodeImage(const PictureRequest &request);
+    // The picture `request` asks for when it is already decoded and shared, otherwise null.
+    static QPixmap cached(const PictureRequest &request);
+    // Shares `image`, the result of decodeImage(request), as decoded(request) would have.
+    static QPixmap share(const PictureRequest &request, QImage image);
 
     // The size a stretched picture of natural size `natural` is best decoded at to fill
     // `target` device pixels: `target` when it fits inside `natural` (the decoder scales down),

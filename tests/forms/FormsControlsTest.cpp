@@ -3,13 +3,16 @@
 #include "BrightBounds.h"
 #include "FormsTestMain.h"
 #include "ModalAnswerer.h"
+#include "forms/BackgroundDecodedIconEngine.h"
 #include "forms/Bevel.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 #include "forms/PictureButton.h"
+#include "forms/Pictures.h"
 
 #include <QFontInfo>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
@@ -42,6 +45,16 @@ bool near(QColor actual, QColor expected, int tolerance = 40)
     return qAbs(actual.red() - expected.red()) <= tolerance &&
            qAbs(actual.green() - expected.green()) <= tolerance &&
            qAbs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+// A 64 x 48 picture whose colour changes along both axes, so a misplaced part shows.
+QImage gradientPicture()
+{
+    QImage gradient(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixelColor(x, y, QColor(x * 4, y * 5, 128));
+    return gradient;
 }
 
 // An 8 x 6 picture: navy ground (the bottom-left pixel) with a white 4 x 4 figure at (2, 1).
@@ -219,14 +232,57 @@ private slots:
                                  box.setPictureFile(m_files.filePath("missing.bmp")));
     }
 
+    // An icon whose files decode on a worker thread answers every question as an icon built with
+    // addPixmap from the same pictures: sizes, best match, scaling down, other modes, high density.
+    void backgroundDecodedIconMatchesAddPixmap_data()
+    {
+        QTest::addColumn<int>("extent");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QIcon::Mode>("mode");
+        QTest::newRow("exact size") << 32 << 1.0 << QIcon::Normal;
+        QTest::newRow("between sizes: next larger scaled down") << 40 << 1.0 << QIcon::Normal;
+        QTest::newRow("smaller than all") << 16 << 1.0 << QIcon::Normal;
+        QTest::newRow("larger than all") << 200 << 1.0 << QIcon::Normal;
+        QTest::newRow("disabled") << 64 << 1.0 << QIcon::Disabled;
+        QTest::newRow("ratio 2, exact in device pixels") << 32 << 2.0 << QIcon::Normal;
+        QTest::newRow("ratio 2, between sizes") << 50 << 2.0 << QIcon::Normal;
+        QTest::newRow("ratio 1.5") << 40 << 1.5 << QIcon::Selected;
+    }
+    void backgroundDecodedIconMatchesAddPixmap()
+    {
+        QFETCH(int, extent);
+        QFETCH(qreal, ratio);
+        QFETCH(QIcon::Mode, mode);
+        QStringList files;
+        QIcon reference;
+        for (const int pixels : {32, 64, 128}) {
+            QImage picture(pixels, pixels, QImage::Format_ARGB32);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            painter.setBrush(QColor(pixels, 200 - pixels, 90));
+            painter.drawEllipse(picture.rect().adjusted(1, 1, -1, -1));
+            painter.end();
+            files.append(writePicture(picture, QStringLiteral("icon-%1.png").arg(pixels)));
+            reference.addPixmap(QPixmap::fromImage(forms::loadPicture(files.last()).image));
+        }
+        files.append(m_files.filePath("missing.png")); // unreadable: left out
+
+        const QIcon icon = forms::BackgroundDecodedIconEngine::icon(files);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.availableSizes(mode), reference.availableSizes(mode));
+        const QSize size(extent, extent);
+        QCOMPARE(icon.actualSize(size, mode), reference.actualSize(size, mode));
+        const QPixmap shown = icon.pixmap(size, ratio, mode);
+        const QPixmap expected = reference.pixmap(size, ratio, mode);
+        QCOMPARE(shown.devicePixelRatio(), expected.devicePixelRatio());
+        QCOMPARE(shown.toImage(), expected.toImage());
+    }
+
     // A picture file is decoded when first drawn, at the size it is drawn at; boxes drawing the
     // same file at the same size share its pixels.
     void pictureBoxSharesDecodedPictures()
     {
-        QImage gradient(64, 48, QImage::Format_RGB32);
-        for (int y = 0; y < gradient.height(); ++y)
-            for (int x = 0; x < gradient.width(); ++x)
-                gradient.setPixelColor(x, y, QColor(x * 4, y * 5, 128));
+        const QImage gradient = gradientPicture();
         const QString path = writePicture(gradient, "shared.jpg");
         Backdrop parent;
         forms::PictureBox first(&parent);
@@ -249,6 +305,68 @@ private slots:
         QVERIFY(near(shown.pixelColor(100, 0), gradient.pixelColor(1, 1), 24));
         QVERIFY(near(shown.pixelColor(115, 11), gradient.pixelColor(62, 46), 24));
         QCOMPARE(shown.pixelColor(117, 5), backdrop);
+    }
+
+    // A picture drawn unscaled in a smaller box is decoded only as far as the box shows it; when
+    // the box grows, the whole picture is decoded and drawn.
+    void pictureBoxDecodesOnlyTheShownPartUntilItGrows()
+    {
+        const QImage gradient = gradientPicture();
+        const QString path = writePicture(gradient, "part.jpg");
+        const forms::PictureRequest part{path, QSize(64, 48), QSize(20, 10), false};
+        const forms::PictureRequest whole{path, QSize(64, 48), QSize(64, 48), false};
+        Backdrop parent;
+        forms::PictureBox box(&parent);
+        box.setGeometry(0, 0, 20, 10);
+        box.setPictureFile(path);
+        QImage shown = parent.rendered();
+        QVERIFY(near(shown.pixelColor(19, 9), gradient.pixelColor(19, 9), 24));
+        QCOMPARE(shown.pixelColor(20, 9), backdrop);
+        QCOMPARE(forms::Pictures::cached(part).size(), QSize(20, 10));
+        QVERIFY(forms::Pictures::cached(whole).isNull());
+
+        box.resize(64, 48);
+        shown = parent.rendered();
+        QVERIFY(near(shown.pixelColor(19, 9), gradient.pixelColor(19, 9), 24));
+        QVERIFY(near(shown.pixelColor(60, 40), gradient.pixelColor(60, 40), 24));
+        QCOMPARE(forms::Pictures::cached(whole).size(), QSize(64, 48));
+        box.resize(30, 30); // what it holds covers a smaller box: nothing is decoded again
+        QVERIFY(!box.pendingRequest());
+    }
+
+    // A window about to be shown decodes the pictures it will draw on a worker thread; a picture
+    // wholly covered by an opaque one is not decoded at all, and a box that changes before it is
+    // painted draws what it shows then, not what the worker decoded.
+    void formDecodesTheShownPicturesBeforeItPaints()
+    {
+        const QImage gradient = gradientPicture();
+        const QImage mirrored = gradient.mirrored(true, true);
+        forms::Form form;
+        form.resize(160, 60);
+        forms::PictureBox beneath(&form);
+        beneath.setGeometry(0, 0, 64, 48);
+        beneath.setPictureFile(writePicture(mirrored, "beneath.jpg"));
+        forms::PictureBox cover(&form);
+        cover.setGeometry(0, 0, 64, 48);
+        cover.setPictureFile(writePicture(gradient, "cover.jpg"));
+        forms::PictureBox changing(&form);
+        changing.setGeometry(80, 0, 64, 48);
+        changing.setStretch(true);
+        changing.setPictureFile(writePicture(gradient, "changing.jpg"));
+        QVERIFY(beneath.pendingRequest() && cover.pendingRequest() && changing.pendingRequest());
+
+        form.show();
+        changing.resize(32, 24); // before the first painting: the worker decoded 64 x 48
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage shown = form.grab().toImage();
+        QVERIFY(near(shown.pixelColor(2, 2), gradient.pixelColor(2, 2), 24));
+        QVERIFY(near(shown.pixelColor(61, 45), gradient.pixelColor(61, 45), 24));
+        QVERIFY(near(shown.pixelColor(81, 1), gradient.pixelColor(1, 1), 24));
+        QVERIFY(near(shown.pixelColor(110, 22), gradient.pixelColor(60, 45), 24));
+        QVERIFY(!cover.pendingRequest() && !changing.pendingRequest());
+        const std::optional<forms::PictureRequest> neverDecoded = beneath.pendingRequest();
+        QVERIFY(neverDecoded);
+        QVERIFY(forms::Pictures::cached(*neverDecoded).isNull());
     }
 
     // A picture that covers its box with opaque pixels hides what lies beneath it, so Qt neither

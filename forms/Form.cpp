@@ -154,6 +154,10 @@ void Form::startDecodingShownPictures()
     };
     std::vector<Job> jobs;
     const QList<QWidget *> drawn = drawingList();
+    for (QWidget *control : drawn) {
+        if (auto *box = qobject_cast<PictureBox *>(control))
+            box->ensurePolished(); // reads its header: whether it covers what lies beneath
+    }
     for (qsizetype i = 0; i < drawn.size(); ++i) {
         auto *box = qobject_cast<PictureBox *>(drawn[i]);
         if (box == nullptr || box->isHidden())

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace forms {
 
@@ -14,17 +15,34 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 
 void PictureBox::setPictureFile(const QString &path)
 {
-    const PictureHeader header = Pictures::readHeader(path);
+    Pictures::requireFile(path);
     m_pictureFile = path;
     m_picture = QImage();
-    m_header = header;
+    m_header = {};
+    m_headerPending = true;
+    if (m_autoSize)
+        header(); // the box takes the picture's size now
     pictureChanged();
+}
+
+const PictureHeader &PictureBox::header() const
+{
+    if (m_headerPending) {
+        m_headerPending = false;
+        try {
+            m_header = Pictures::readHeader(m_pictureFile);
+        } catch (const std::runtime_error &) { // not a picture after all: the box shows nothing
+            m_header = {};
+        }
+    }
+    return m_header;
 }
 
 void PictureBox::setPicture(const QImage &picture, bool isBitmap)
 {
     m_pictureFile.clear();
     m_picture = picture;
+    m_headerPending = false;
     m_header = {picture.size(), isBitmap, picture.hasAlphaChannel()};
     if (picture.isNull())
         m_header.size = QSize();
@@ -35,7 +53,7 @@ QImage PictureBox::picture() const
 {
     if (m_pictureFile.isEmpty())
         return m_picture;
-    return Pictures::decoded(m_pictureFile, m_header.size, false).toImage();
+    return Pictures::decoded(m_pictureFile, header().size, false).toImage();
 }
 
 void PictureBox::setStretch(bool on)
@@ -47,8 +65,9 @@ void PictureBox::setStretch(bool on)
 void PictureBox::setAutoSize(bool on)
 {
     m_autoSize = on;
-    if (on && m_header.size.isValid())
-        resize(m_header.size);
+    if (on && header().size.isValid())
+        resize(header().size);
+    updateOpaqueHint();
 }
 
 void PictureBox::setTransparent(bool on)
@@ -76,6 +95,10 @@ void PictureBox::followParent()
 
 bool PictureBox::event(QEvent *event)
 {
+    if (event->type() == QEvent::Polish) {
+        header();
+        updateOpaqueHint();
+    }
     if (event->type() == QEvent::ParentAboutToChange && parentWidget() != nullptr)
         parentWidget()->removeEventFilter(this);
     if (event->type() == QEvent::ParentChange && m_alignClient)
@@ -93,14 +116,16 @@ bool PictureBox::eventFilter(QObject *watched, QEvent *event)
 void PictureBox::pictureChanged()
 {
     m_drawn = QPixmap();
-    if (m_autoSize && m_header.size.isValid())
-        resize(m_header.size);
+    if (m_autoSize && header().size.isValid())
+        resize(header().size);
     updateOpaqueHint();
     update();
 }
 
 void PictureBox::updateOpaqueHint()
 {
+    if (m_headerPending)
+        return; // set when the header is read (see event)
     const QSize natural = m_header.size;
     const bool covers = natural.isValid() &&
                         (m_stretch || (natural.width() >= width() && natural.height() >= height()));
@@ -115,12 +140,12 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 
 PictureRequest PictureBox::wholeRequest() const
 {
-    PictureRequest request{m_pictureFile, m_header.size, m_header.size, groundRemoved()};
+    PictureRequest request{m_pictureFile, header().size, header().size, groundRemoved()};
     if (m_stretch && !groundRemoved()) {
         const qreal ratio = devicePixelRatioF();
         const QSize device(static_cast<int>(std::ceil(width() * ratio)),
                            static_cast<int>(std::ceil(height() * ratio)));
-        request.size = request.part = Pictures::decodeSizeFor(m_header.size, device);
+        request.size = request.part = Pictures::decodeSizeFor(header().size, device);
     }
     return request;
 }
@@ -156,7 +181,7 @@ PictureRequest PictureBox::drawingRequest() const
 
 std::optional<PictureRequest> PictureBox::pendingRequest() const
 {
-    if (m_pictureFile.isEmpty() || !m_header.size.isValid())
+    if (m_pictureFile.isEmpty() || !header().size.isValid())
         return std::nullopt;
     if (drawnHoldsShownPart())
         return std::nullopt;

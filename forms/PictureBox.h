@@ -25,12 +25,12 @@ namespace forms {
 //
 // A picture file is decoded only when the box is first drawn, at the size it is drawn at (a
 // stretched JPEG is scaled by its decoder), and shared with every box that draws the same file
-// at the same size (see Pictures). A picture drawn unscaled in a smaller box is first decoded only
-// as far as the box shows it; should the box grow, the whole picture is decoded. Setting the file
-// reads only its header. A box whose picture covers it with opaque pixels tells Qt so
-// (Qt::WA_OpaquePaintEvent), so whatever lies wholly beneath it is neither drawn nor, for another
-// picture box, decoded. A window about to be shown has the pictures it will draw decoded on a
-// worker thread meanwhile (see Form and expectDecoding).
+// at the same size (see Pictures); setting the file does not even read its header (see
+// setPictureFile). A picture drawn unscaled in a smaller box is first decoded only as far as the
+// box shows it; should the box grow, the whole picture is decoded. A box whose picture covers it
+// with opaque pixels tells Qt so (Qt::WA_OpaquePaintEvent), so whatever lies wholly beneath it is
+// neither drawn nor, for another picture box, decoded. A window about to be shown has the
+// pictures it will draw decoded on a worker thread meanwhile (see Form and expectDecoding).
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -44,8 +44,11 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     QString pictureFile() const { return m_pictureFile; }
-    // Takes the picture from a file or resource path, reading only its header now. Throws
-    // std::runtime_error when it cannot be read (see Pictures::readHeader).
+    // Takes the picture from a file or resource path. Throws std::runtime_error naming the path
+    // when the file does not exist. Its header is read when the box is polished (before it is
+    // first shown or rendered) or when its size is needed sooner (autoSize, pictureSize), so a
+    // hidden window's pictures are not even looked at; a file that turns out not to be a readable
+    // picture shows nothing.
     void setPictureFile(const QString &path);
     // Shows `picture`; `isBitmap` says whether its colours are exact (see transparent).
     void setPicture(const QImage &picture, bool isBitmap);
@@ -53,7 +56,7 @@ public:
     // when there is none.
     QImage picture() const;
     // The picture's natural size in pixels (invalid when there is none). Decodes nothing.
-    QSize pictureSize() const { return m_header.size; }
+    QSize pictureSize() const { return header().size; }
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool on);
@@ -84,7 +87,9 @@ protected:
 
 private:
     // True when bitmap keying applies (transparent on and a bitmap picture).
-    bool groundRemoved() const { return m_transparent && m_header.isBitmap; }
+    bool groundRemoved() const { return m_transparent && header().isBitmap; }
+    // The picture's header, read now if it was not yet.
+    const PictureHeader &header() const;
     // After a change of picture or of how it is drawn: forget the drawn pixmap, resize for
     // autoSize, update the opaque hint and schedule a repaint.
     void pictureChanged();
@@ -109,9 +114,10 @@ private:
 
     QString m_pictureFile; // empty for a picture given with setPicture
     QImage m_picture;      // the picture given with setPicture
-    PictureHeader m_header;
-    QPixmap m_drawn;               // what the box drew last; shared with the picture cache
-    PictureRequest m_drawnRequest; // what m_drawn holds of the picture file
+    mutable PictureHeader m_header;
+    mutable bool m_headerPending = false; // a picture file whose header is not read yet
+    QPixmap m_drawn;                      // what the box drew last; shared with the picture cache
+    PictureRequest m_drawnRequest;        // what m_drawn holds of the picture file
     PictureRequest m_expectedRequest;
     std::future<QImage> m_expectedDecoding;
     bool m_stretch = false;

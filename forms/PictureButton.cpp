@@ -9,6 +9,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <stdexcept>
+
 namespace forms {
 
 PictureButton::PictureButton(QWidget *parent) : QPushButton(parent)
@@ -30,17 +32,20 @@ int errorReportCount()
 
 void PictureButton::setGlyphFile(const QString &path)
 {
-    const PictureHeader header = Pictures::readHeader(path);
+    Pictures::requireFile(path);
     m_glyphFile = path;
-    m_glyphSize = header.size;
     m_glyph = QPixmap();
     update();
 }
 
 QPixmap PictureButton::glyph() const
 {
-    if (m_glyph.isNull() && !m_glyphFile.isEmpty())
-        m_glyph = Pictures::decoded(m_glyphFile, m_glyphSize, true);
+    if (m_glyph.isNull() && !m_glyphFile.isEmpty()) {
+        try {
+            m_glyph = Pictures::decoded(m_glyphFile, Pictures::readHeader(m_glyphFile).size, true);
+        } catch (const std::runtime_error &) { // not a picture after all: no glyph
+        }
+    }
     return m_glyph;
 }
 

@@ -41,9 +41,9 @@ public:
     explicit PictureButton(QWidget *parent = nullptr);
 
     QString glyphFile() const { return m_glyphFile; }
-    // Takes the glyph from a file or resource path, reading only its header now (the glyph is
-    // decoded when first drawn, shared, see Pictures); throws std::runtime_error when it cannot
-    // be read.
+    // Takes the glyph from a file or resource path; the glyph is read and decoded when first
+    // drawn, and shared (see Pictures). Throws std::runtime_error when a file on disk does not
+    // exist (see Pictures::requireFile); a file that is not a readable picture draws no glyph.
     void setGlyphFile(const QString &path);
     // The glyph as drawn, ground removed; decoded now if it was not yet.
     QPixmap glyph() const;
@@ -69,7 +69,6 @@ private:
     bool holdsFocusOfInactiveWindow();
 
     QString m_glyphFile;
-    QSize m_glyphSize;        // natural size, from the glyph file's header
     mutable QPixmap m_glyph;  // decoded on first use
     int m_reportsAtPress = 0; // the application's error report count when the press went on
     GlyphLayout m_layout = GlyphLeft;

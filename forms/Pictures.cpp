@@ -79,6 +79,13 @@ QImage withGroundRemoved(const QImage &picture)
     return keyed;
 }
 
+void Pictures::requireFile(const QString &path)
+{
+    if (!path.startsWith(u':') && !QFileInfo::exists(path))
+        throw std::runtime_error(
+            QStringLiteral("Cannot read picture %1: File not found").arg(path).toStdString());
+}
+
 PictureHeader Pictures::readHeader(const QString &path)
 {
     QImageReader reader;

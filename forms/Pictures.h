@@ -57,6 +57,11 @@ struct PictureRequest
 class Pictures
 {
 public:
+    // Throws std::runtime_error naming `path` when it names a file on disk that does not exist.
+    // A resource (":/...") is built in and not looked up: looking one up reads the start of its
+    // data, which pictures that are not shown yet should not cost.
+    static void requireFile(const QString &path);
+
     // Reads only the header of the picture at `path`. Throws std::runtime_error naming the path
     // and the reason, as loadPicture does, when the file is missing or its format unknown.
     static PictureHeader readHeader(const QString &path);

@@ -230,6 +230,40 @@ private slots:
         forms::PictureBox box;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
                                  box.setPictureFile(m_files.filePath("missing.bmp")));
+        forms::PictureButton button;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 button.setGlyphFile(m_files.filePath("missing.bmp")));
+    }
+
+    // A hidden window's pictures are not even looked at: a picture box reads its file's header
+    // when it is polished (first shown or rendered), or sooner when its size is asked for. A file
+    // that turns out not to be a picture shows nothing.
+    void pictureBoxReadsItsFileWhenPolished()
+    {
+        const QString path = writePicture(groundedPicture(), "later.bmp");
+        forms::Form form;
+        form.resize(100, 80);
+        forms::PictureBox box(&form);
+        box.setGeometry(10, 10, 60, 40);
+        box.setPictureFile(path);
+        QImage larger(30, 20, QImage::Format_RGB888);
+        larger.fill(navy);
+        writePicture(larger, "later.bmp"); // replaced before the window is shown
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(box.pictureSize(), QSize(30, 20));
+        QCOMPARE(form.grab().toImage().pixelColor(39, 29), navy);
+
+        QFile notAPicture(m_files.filePath("text.bmp"));
+        QVERIFY(notAPicture.open(QIODevice::WriteOnly));
+        notAPicture.write("not a picture");
+        notAPicture.close();
+        Backdrop parent;
+        forms::PictureBox unreadable(&parent);
+        unreadable.setGeometry(0, 0, 20, 20);
+        unreadable.setPictureFile(notAPicture.fileName());
+        QCOMPARE(parent.rendered().pixelColor(5, 5), backdrop);
+        QVERIFY(!unreadable.pictureSize().isValid());
     }
 
     // An icon whose files decode on a worker thread answers every question as an icon built with

@@ -27,6 +27,7 @@
 //                  changed() synchronously whenever the text really changes.
 //   PictureButton  caption plus a keyed glyph; takes the focus at mouse press and clicks only if
 //                  it then holds the focus; never a default button.
+//   BackgroundDecodedIconEngine  an icon whose picture files decode on a worker thread.
 //
 // Rules the windows rely on:
 //   - Drawing list: picture boxes, labels and bevels stack in creation order beneath every input
@@ -35,13 +36,16 @@
 //     whose what() is the UTF-8 message (or whose whole message a reader registered with
 //     Application::setErrorMessageReader gives). The binding catches it before it can reach Qt's
 //     frames and shows the error report (ErrorBox): application title, stop icon, OK, the message
-//     with
-//     "." appended by the rule of ErrorBox::reportText. The program then goes on.
+//     with "." appended by the rule of ErrorBox::reportText. The program then goes on.
 //   - Commit timing: an edit box's exit handler runs before a mouse press, wheel turn or
 //     Tab/Shift+Tab takes the focus away; if it fails, a mouse press is swallowed (no click
 //     follows) while the focus still moves on, and the exit is not run twice (see Application).
 //   - Fonts are requested by family and pixel size (fontPixelSize properties); a family this
 //     system lacks is replaced by a metric-compatible stand-in (see Fonts.h).
+//   - Pictures cost nothing until shown: a hidden window's pictures are not read; a window being
+//     shown decodes the pictures it will draw on a worker thread, each at the size it is drawn
+//     at, and never those an opaque picture wholly covers (see Form, PictureBox, Pictures). The
+//     program icon decodes on a worker thread too (BackgroundDecodedIconEngine).
 
 #include "forms/Application.h"
 #include "forms/BackgroundDecodedIconEngine.h"

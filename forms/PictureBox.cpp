@@ -20,9 +20,7 @@ void PictureBox::setPictureFile(const QString &path)
     m_picture = QImage();
     m_header = {};
     m_headerPending = true;
-    if (m_autoSize)
-        header(); // the box takes the picture's size now
-    pictureChanged();
+    pictureChanged(); // with autoSize on, reads the header to take the picture's size
 }
 
 const PictureHeader &PictureBox::header() const

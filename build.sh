@@ -59,11 +59,15 @@ run_release_tests() {
 # The whole suite again, built with AddressSanitizer and UBSan (-DTUBE_WEIGHT_SANITIZE=ON). The
 # first error ends its test with a stack trace. Leak detection stays on for every test, the GUI
 # tests included; tests/lsan.supp names the few system libraries whose caches are never freed.
+# intercept_tls_get_addr=0: GCC 12's sanitizer runtime takes a thread's dynamic TLS block that
+# happens to start at one particular offset in its page for an old glibc layout and misreads it,
+# and the leak checker then crashes on the way out ("Tracer caught signal 11") after a test that
+# passed; seen here once, in a real-input test.
 run_sanitized_tests() {
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTUBE_WEIGHT_SANITIZE=ON \
     -DTUBE_WEIGHT_BUILD_BENCH=OFF -DTUBE_WEIGHT_BUILD_TOOLS=OFF
   cmake --build build-asan -j "$jobs"
-  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1 \
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:intercept_tls_get_addr=0 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"

@@ -16,7 +16,9 @@ QIcon BackgroundDecodedIconEngine::icon(const QStringList &files)
             QList<QImage> decoded;
             for (const QString &file : files) {
                 try {
-                    decoded.append(loadPicture(file).image);
+                    // In the format a pixmap keeps, so that the pixmap shares these pixels.
+                    decoded.append(loadPicture(file).image.convertToFormat(
+                        QImage::Format_ARGB32_Premultiplied));
                 } catch (const std::exception &) { // unreadable: left out
                 }
             }
